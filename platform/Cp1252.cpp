@@ -37,7 +37,10 @@ QByteArray encode(const QString& text, bool* lossless) {
     QByteArray out;
     out.reserve(text.size());
     bool ok = true;
-    for (QChar ch : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text.at(i);
+        // A character outside the basic plane is one '?', not two.
+        if (ch.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) ++i;
         int b = byteFor(ch.unicode());
         // A lone C1 control round-trips the unassigned bytes.
         if (b < 0 && ch.unicode() >= 0x80 && ch.unicode() < 0xA0 &&
