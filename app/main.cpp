@@ -1,0 +1,36 @@
+// Zelto 2000: creates the windows in their fixed order and runs the game.
+#include <QApplication>
+
+#include "SdlMusicPlayer.h"
+#include "SdlWaveOutput.h"
+#include "UnitAbout.h"
+#include "UnitGeneral.h"
+#include "UnitLogo.h"
+#include "UnitMusic.h"
+#include "UnitPrincipal.h"
+#include "UnitSkin.h"
+#include "UnitSounds.h"
+#include "UnitTop10.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Zelto 2000"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Zelto 2000"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    SdlWaveOutput wave;
+    TFormPrincipal principal(wave, std::make_unique<SdlMusicPlayer>());
+    TFormGeneral general(wave);
+    TFormSkin skin(wave);
+    TFormSounds sounds(wave);
+    TFormMusic music(wave, std::make_unique<SdlMusicPlayer>());
+    TFormAbout about(wave);
+    TFormTop10 top10(wave);
+    TFormLogo logo(wave);
+    principal.setWindows({&general, &skin, &sounds, &music, &about, &top10, &logo});
+
+    if (!principal.FormShow()) return 0;
+    principal.show();
+    principal.activateWindow();
+    return QApplication::exec();
+}

@@ -1,0 +1,207 @@
+#include "XSession.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QThread>
+
+namespace {
+bool copyTree(const QString& from, const QString& to) {
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString target = to + path.mid(from.size());
+        if (it.fileInfo().isDir()) {
+            QDir().mkpath(target);
+        } else if (!QFile::copy(path, target)) {
+            return false;
+        }
+    }
+    return true;
+}
+}  // namespace
+
+XSession::XSession() = default;
+
+XSession::~XSession() {
+    if (game_ && game_->state() != QProcess::NotRunning) {
+        game_->kill();
+        game_->waitForFinished(3000);
+    }
+    if (server_) {
+        server_->terminate();
+        if (!server_->waitForFinished(3000)) server_->kill();
+        server_->waitForFinished(1000);
+    }
+    for (const QString& dir : tempDirs_) QDir(dir).removeRecursively();
+}
+
+QProcessEnvironment XSession::env() const {
+    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
+    e.insert(QStringLiteral("DISPLAY"), display_);
+    e.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    e.insert(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("dummy"));
+    e.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    return e;
+}
+
+bool XSession::startServer() {
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        const int number = 100 + QRandomGenerator::global()->bounded(800);
+        if (QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(number))) continue;
+        display_ = QStringLiteral(":%1").arg(number);
+        server_ = std::make_unique<QProcess>();
+        server_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        server_->start(QStringLiteral("Xvfb"),
+                       {display_, QStringLiteral("-screen"), QStringLiteral("0"),
+                        QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
+                        QStringLiteral("tcp")});
+        if (!server_->waitForStarted(5000)) return false;
+        const bool up = waitUntil(
+            [this] {
+                QProcess probe;
+                probe.setProcessEnvironment(env());
+                probe.start(QStringLiteral("xdpyinfo"), {});
+                return probe.waitForFinished(2000) && probe.exitCode() == 0;
+            },
+            10000, 100);
+        if (up) return true;
+        server_->kill();
+        server_->waitForFinished(1000);
+    }
+    return false;
+}
+
+QString XSession::makeAppDir(const QString& sourceAppDir) {
+    QTemporaryDir dir;
+    dir.setAutoRemove(false);
+    const QString path = dir.path() + QStringLiteral("/app dir");
+    tempDirs_.append(dir.path());
+    return copyTree(sourceAppDir, path) ? path : QString();
+}
+
+bool XSession::launchGame(const QString& binary, const QString& appDir) {
+    game_ = std::make_unique<QProcess>();
+    game_->setProcessEnvironment(env());
+    game_->setWorkingDirectory(appDir);
+    game_->setProcessChannelMode(QProcess::ForwardedChannels);
+    game_->start(binary, {});
+    return game_->waitForStarted(5000);
+}
+
+bool XSession::gameRunning() const { return game_ && game_->state() != QProcess::NotRunning; }
+
+std::optional<int> XSession::waitForExit(int timeoutMs) {
+    if (!game_) return std::nullopt;
+    if (game_->state() != QProcess::NotRunning && !game_->waitForFinished(timeoutMs))
+        return std::nullopt;
+    return game_->exitCode();
+}
+
+QString XSession::xdotoolOutput(const QStringList& args) const {
+    QProcess p;
+    p.setProcessEnvironment(env());
+    p.start(QStringLiteral("xdotool"), args);
+    if (!p.waitForFinished(5000)) return QString();
+    return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+}
+
+bool XSession::xdotool(const QStringList& args) const {
+    QProcess p;
+    p.setProcessEnvironment(env());
+    p.start(QStringLiteral("xdotool"), args);
+    return p.waitForFinished(5000) && p.exitCode() == 0;
+}
+
+QStringList XSession::findWindows(const QString& pattern) const {
+    const QString out = xdotoolOutput({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                       QStringLiteral("--name"), pattern});
+    return out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+}
+
+QRect XSession::windowGeometry(const QString& id) const {
+    const QString out = xdotoolOutput({QStringLiteral("getwindowgeometry"),
+                                       QStringLiteral("--shell"), id});
+    QRect r;
+    for (const QString& line : out.split(QLatin1Char('\n'))) {
+        const int eq = line.indexOf(QLatin1Char('='));
+        if (eq < 0) continue;
+        const QString key = line.left(eq);
+        const int value = line.mid(eq + 1).toInt();
+        if (key == QLatin1String("X")) r.moveLeft(value);
+        if (key == QLatin1String("Y")) r.moveTop(value);
+        if (key == QLatin1String("WIDTH")) r.setWidth(value);
+        if (key == QLatin1String("HEIGHT")) r.setHeight(value);
+    }
+    return r;
+}
+
+std::optional<QString> XSession::waitForWindow(const QString& pattern, int timeoutMs,
+                                               const std::function<bool(const QString&)>& accept) {
+    std::optional<QString> found;
+    waitUntil(
+        [&] {
+            for (const QString& id : findWindows(pattern))
+                if (!accept || accept(id)) {
+                    found = id;
+                    return true;
+                }
+            return false;
+        },
+        timeoutMs, 50);
+    return found;
+}
+
+bool XSession::waitUntil(const std::function<bool()>& condition, int timeoutMs, int stepMs) const {
+    QDeadlineTimer deadline(timeoutMs);
+    while (true) {
+        if (condition()) return true;
+        if (deadline.hasExpired()) return false;
+        QThread::msleep(stepMs);
+    }
+}
+
+QImage XSession::screenshot() const {
+    QProcess p;
+    p.setProcessEnvironment(env());
+    p.start(QStringLiteral("import"), {QStringLiteral("-display"), display_,
+                                       QStringLiteral("-window"), QStringLiteral("root"),
+                                       QStringLiteral("png:-")});
+    if (!p.waitForFinished(10000)) return QImage();
+    return QImage::fromData(p.readAllStandardOutput(), "PNG");
+}
+
+void XSession::focus(const QString& id) const {
+    xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), id});
+}
+
+void XSession::key(const QString& keysym) const { xdotool({QStringLiteral("key"), keysym}); }
+void XSession::keyDown(const QString& keysym) const {
+    xdotool({QStringLiteral("keydown"), keysym});
+}
+void XSession::keyUp(const QString& keysym) const { xdotool({QStringLiteral("keyup"), keysym}); }
+
+void XSession::type(const QString& text) const {
+    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text});
+}
+
+void XSession::click(QPoint screenPos, int button) const {
+    mouseDown(screenPos, button);
+    mouseUp(button);
+}
+
+void XSession::mouseDown(QPoint screenPos, int button) const {
+    xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"),
+             QString::number(screenPos.x()), QString::number(screenPos.y())});
+    xdotool({QStringLiteral("mousedown"), QString::number(button)});
+}
+
+void XSession::mouseUp(int button) const {
+    xdotool({QStringLiteral("mouseup"), QString::number(button)});
+}
