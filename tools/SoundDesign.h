@@ -1,0 +1,36 @@
+#pragma once
+// The recipes of the sound schemes and of the splash jingle.
+#include <utility>
+#include <vector>
+
+#include <QString>
+
+#include "Synth.h"
+
+struct SoundFile {
+    QString name;  // e.g. "Sound1.wav"
+    std::vector<float> samples;
+};
+
+struct SoundScheme {
+    QString name;  // folder name under Sounds
+    std::vector<SoundFile> files;
+};
+
+class SoundDesign {
+public:
+    static constexpr int kSampleRate = 22050;
+    static constexpr double kJingleSeconds = 2.5;
+
+    static SoundScheme defaultSounds();
+    static SoundScheme chimes();
+    static std::vector<float> logoJingle();
+
+    // MIDI notes of board buttons 1..9 in each scheme: one major pentatonic scale, low to high.
+    static std::vector<int> defaultNotes();
+    static std::vector<int> chimeNotes();
+
+private:
+    static ToneShape malletShape();
+    static ToneShape bellShape();
+};
