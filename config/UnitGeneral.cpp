@@ -1,0 +1,243 @@
+#include "UnitGeneral.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShowEvent>
+
+#include "ConfigCheck.h"
+#include "ConfigFile.h"
+#include "IoErrorBox.h"
+#include "SoundPaths.h"
+#include "WaveOutput.h"
+
+namespace {
+template <typename W>
+W* named(W* widget, const QString& name, const QRect& geometry) {
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QRect& geometry,
+                  const QString& text = QString()) {
+    auto* label = named(new QLabel(text, parent), name, geometry);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+QFrame* makeBevel(QWidget* parent, const QString& name, const QRect& geometry, bool raised) {
+    auto* bevel = named(new QFrame(parent), name, geometry);
+    bevel->setFrameShape(raised ? QFrame::Panel : QFrame::Box);
+    bevel->setFrameShadow(raised ? QFrame::Raised : QFrame::Sunken);
+    return bevel;
+}
+
+QScrollBar* makeScrollBar(QWidget* parent, const QString& name, const QRect& geometry, int min,
+                          int max, int single, int page) {
+    auto* bar = named(new QScrollBar(Qt::Horizontal, parent), name, geometry);
+    bar->setRange(min, max);
+    bar->setSingleStep(single);
+    bar->setPageStep(page);
+    bar->setValue(min);
+    bar->setFocusPolicy(Qt::TabFocus);
+    return bar;
+}
+
+std::uint8_t flag(bool on) {
+    return on ? 1 : 0;
+}
+}  // namespace
+
+TFormGeneral::TFormGeneral(WaveOutput& wave, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      wave_(wave) {
+    setObjectName(QStringLiteral("FormGeneral"));
+    setWindowTitle(QStringLiteral("Game Configuration"));
+    setFixedSize(kClientWidth, kClientHeight);
+    QFont base = font();
+    base.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Sans Serif")});
+    base.setPointSize(8);
+    setFont(base);
+
+    Bevel2 = makeBevel(this, QStringLiteral("Bevel2"), QRect(6, 8, 241, 154), false);
+    makeLabel(this, QStringLiteral("Label1"), QRect(16, 20, 89, 17),
+              QStringLiteral("Buttons enabled"));
+    Bevel4 = makeBevel(this, QStringLiteral("Bevel4"), QRect(26, 42, 59, 59), true);
+    createButtonBoxes();
+    createScrollBars();
+    createOptions();
+
+    ButtonOk = named(new QPushButton(QStringLiteral("Ok"), this), QStringLiteral("ButtonOk"),
+                     QRect(95, 171, 72, 25));
+    ButtonCancel = named(new QPushButton(QStringLiteral("Cancel"), this),
+                         QStringLiteral("ButtonCancel"), QRect(175, 171, 72, 25));
+    connect(ButtonOk, &QPushButton::clicked, this, &TFormGeneral::ButtonOkClick);
+    connect(ButtonCancel, &QPushButton::clicked, this, &TFormGeneral::ButtonCancelClick);
+    arrangeTabOrder();
+}
+
+// Laid out like the board: 7 8 9 on top, 1 2 3 at the bottom.
+void TFormGeneral::createButtonBoxes() {
+    for (int n = 1; n <= 9; ++n) {
+        const int column = (n - 1) % 3;
+        const int row = 2 - (n - 1) / 3;
+        created_[n - 1] = named(new QCheckBox(this), QStringLiteral("CheckBox%1").arg(n),
+                                QRect(33 + 16 * column, 47 + 16 * row, 17, 17));
+    }
+}
+
+void TFormGeneral::createScrollBars() {
+    makeLabel(this, QStringLiteral("Label2"), QRect(118, 20, 100, 17),
+              QStringLiteral("Mistakes allowed :"));
+    Bevel1 = makeBevel(this, QStringLiteral("Bevel1"), QRect(218, 18, 19, 17), false);
+    MistakesLabel = makeLabel(this, QStringLiteral("MistakesLabel"), QRect(224, 20, 13, 15));
+    ScrollBar = makeScrollBar(this, QStringLiteral("ScrollBar"), QRect(118, 39, 119, 14), 0,
+                              ConfigCheck::kMaxMistakes, 1, 5);
+
+    makeLabel(this, QStringLiteral("Label3"), QRect(118, 67, 100, 17),
+              QStringLiteral("Interval time :"));
+    Bevel3 = makeBevel(this, QStringLiteral("Bevel3"), QRect(200, 65, 37, 17), false);
+    DelayLabel = makeLabel(this, QStringLiteral("DelayLabel"), QRect(199, 67, 38, 14));
+    DelayLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    DelayScrollBar = makeScrollBar(this, QStringLiteral("DelayScrollBar"), QRect(118, 86, 119, 14),
+                                   ConfigCheck::kMinDelay, ConfigCheck::kMaxDelay, 100, 500);
+
+    connect(ScrollBar, &QScrollBar::valueChanged, this, &TFormGeneral::ScrollBarChange);
+    connect(DelayScrollBar, &QScrollBar::valueChanged, this, &TFormGeneral::DelayScrollBarChange);
+    ScrollBarChange();
+    DelayScrollBarChange();
+}
+
+void TFormGeneral::createOptions() {
+    AltSeqModeCheckBox = named(new QCheckBox(QStringLiteral("Alt. seq. mode"), this),
+                               QStringLiteral("AltSeqModeCheckBox"), QRect(16, 113, 89, 17));
+    TimeCheckBox = named(new QCheckBox(QStringLiteral("Player time enabled"), this),
+                         QStringLiteral("TimeCheckBox"), QRect(124, 113, 115, 17));
+    SoundsCheckBox = named(new QCheckBox(QStringLiteral("Play sounds"), this),
+                           QStringLiteral("SoundsCheckBox"), QRect(16, 137, 81, 17));
+    MusicCheckBox = named(new QCheckBox(QStringLiteral("Play ingame music"), this),
+                          QStringLiteral("MusicCheckBox"), QRect(124, 137, 113, 17));
+}
+
+void TFormGeneral::arrangeTabOrder() {
+    const QList<QWidget*> order = {
+        created_[0],  created_[1],    created_[2],   created_[3],        created_[4],   created_[5],
+        created_[6],  created_[7],    created_[8],   TimeCheckBox,       ScrollBar,     ButtonOk,
+        ButtonCancel, SoundsCheckBox, MusicCheckBox, AltSeqModeCheckBox, DelayScrollBar};
+    for (qsizetype i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+QCheckBox* TFormGeneral::buttonCheckBox(int n) const {
+    return created_[n - 1];
+}
+
+void TFormGeneral::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Restoring a minimized window is no new showing.
+    if (!event->spontaneous()) FormShow();
+}
+
+void TFormGeneral::SetCheckBoxPointers() {
+    CheckBoxes = created_;
+}
+
+void TFormGeneral::FormShow() {
+    SetCheckBoxPointers();
+    try {
+        ReadConfig(appDir_, config_);
+    } catch (const ConfigIoError& e) {
+        // Ok would write back a record that was never read: keep it from doing so.
+        configRead_ = false;
+        ButtonOk->setEnabled(false);
+        showIoError(this, e);
+        return;
+    }
+    configRead_ = true;
+    ButtonOk->setEnabled(true);
+    centre();
+    fillControls();
+}
+
+// Flags count as on when non-zero, as the board shows them.
+void TFormGeneral::fillControls() {
+    for (int n = 1; n <= 9; ++n) CheckBoxes[n - 1]->setChecked(config_.ButtonEnabled[n - 1] != 0);
+    TimeCheckBox->setChecked(config_.PlayerTime != 0);
+    ScrollBar->setValue(config_.MistakesAllowed);
+    ScrollBarChange();
+    SoundsCheckBox->setChecked(config_.PlaySounds != 0);
+    MusicCheckBox->setChecked(config_.PlayMusic != 0);
+    AltSeqModeCheckBox->setChecked(config_.AltSeqMode != 0);
+    // setValue clamps an out-of-range delay to the nearest end, and Ok stores that.
+    DelayScrollBar->setValue(config_.Delay);
+    DelayScrollBarChange();
+}
+
+void TFormGeneral::centre() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect area = screen->geometry();
+    move((area.width() - kOuterWidth) / 2, (area.height() - kOuterHeight) / 2);
+}
+
+void TFormGeneral::ScrollBarChange() {
+    MistakesLabel->setText(QString::number(ScrollBar->value()));
+}
+
+void TFormGeneral::DelayScrollBarChange() {
+    DelayLabel->setText(QString::number(DelayScrollBar->value()));
+}
+
+int TFormGeneral::tickedCount() const {
+    int count = 0;
+    for (const QCheckBox* box : created_) count += box->isChecked() ? 1 : 0;
+    return count;
+}
+
+void TFormGeneral::storeControls(ConfigRecord& rec) const {
+    for (int n = 1; n <= 9; ++n) rec.ButtonEnabled[n - 1] = flag(created_[n - 1]->isChecked());
+    rec.PlayerTime = flag(TimeCheckBox->isChecked());
+    rec.MistakesAllowed = std::uint8_t(ScrollBar->value());
+    rec.Delay = DelayScrollBar->value();
+    rec.PlaySounds = flag(SoundsCheckBox->isChecked());
+    rec.PlayMusic = flag(MusicCheckBox->isChecked());
+    rec.AltSeqMode = flag(AltSeqModeCheckBox->isChecked());
+}
+
+void TFormGeneral::ButtonOkClick() {
+    if (!configRead_) return;
+    if (tickedCount() < ConfigCheck::kMinButtons) {
+        QMessageBox::warning(
+            this, QStringLiteral("Zelto 2000"),
+            QStringLiteral("The number of buttons enabled must be higher than 1."));
+        return;
+    }
+    ConfigRecord updated = config_;
+    storeControls(updated);
+    try {
+        WriteConfig(appDir_, updated);
+    } catch (const ConfigIoError& e) {
+        showIoError(this, e);
+        return;
+    }
+    config_ = updated;
+    if (config_.PlaySounds == 1) PlaySound(SoundPaths::click(appDir_, config_.SoundScheme.text()));
+    accept();
+}
+
+void TFormGeneral::ButtonCancelClick() {
+    if (config_.PlaySounds == 1) PlaySound(SoundPaths::click(appDir_, config_.SoundScheme.text()));
+    reject();
+}
+
+void TFormGeneral::PlaySound(const QString& path) {
+    wave_.playFile(path);
+}

@@ -1,0 +1,182 @@
+#include "UnitTop10.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+
+#include "ConfigFile.h"
+#include "IoErrorBox.h"
+#include "RecordTable.h"
+#include "SoundPaths.h"
+#include "WaveOutput.h"
+
+namespace {
+constexpr int kRowTop = 96;
+constexpr int kRowHeight = 16;
+constexpr int kLabelHeight = 17;
+
+QLabel* makeLabel(QWidget* parent, const QString& name, const QRect& geometry, bool bold = false) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    // Stored names are shown as typed, never as markup.
+    label->setTextFormat(Qt::PlainText);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    return label;
+}
+
+QFrame* makeBevel(QWidget* parent, const QString& name, const QRect& geometry) {
+    auto* bevel = new QFrame(parent);
+    bevel->setObjectName(name);
+    bevel->setGeometry(geometry);
+    bevel->setFrameShape(QFrame::Box);
+    bevel->setFrameShadow(QFrame::Sunken);
+    return bevel;
+}
+}  // namespace
+
+TFormTop10::TFormTop10(WaveOutput& wave, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      wave_(wave) {
+    setObjectName(QStringLiteral("FormTop10"));
+    setWindowTitle(QStringLiteral("Zelto 2000 Records"));
+    setFixedSize(kClientWidth, kClientHeight);
+    QFont base = font();
+    base.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Sans Serif")});
+    base.setPointSize(8);
+    setFont(base);
+
+    Shape = new QWidget(this);
+    Shape->setObjectName(QStringLiteral("Shape"));
+    Shape->setGeometry(10, 111, 222, 16);
+    Shape->setAutoFillBackground(true);
+    QPalette bar = Shape->palette();
+    bar.setColor(QPalette::Window, bar.color(QPalette::Highlight));
+    Shape->setPalette(bar);
+
+    createHeadings();
+    createRows();
+
+    ButtonOk = new QPushButton(QStringLiteral("Ok"), this);
+    ButtonOk->setObjectName(QStringLiteral("ButtonOk"));
+    ButtonOk->setGeometry(161, 270, 72, 25);
+    connect(ButtonOk, &QPushButton::clicked, this, &TFormTop10::ButtonOkClick);
+
+    // The bar lies behind everything, so the transparent row texts stay readable.
+    Shape->lower();
+}
+
+void TFormTop10::createHeadings() {
+    Label31 = makeLabel(this, QStringLiteral("Label31"), QRect(16, 3, 209, 33), true);
+    QFont title = Label31->font();
+    title.setPixelSize(24);
+    Label31->setFont(title);
+    Label31->setText(QStringLiteral("Top 10 Scores"));
+
+    Label32 = makeLabel(this, QStringLiteral("Label32"), QRect(16, 35, 209, 33));
+    Label32->setWordWrap(true);
+
+    Bevel2 = makeBevel(this, QStringLiteral("Bevel2"), QRect(8, 71, 225, 17));
+    makeLabel(this, QStringLiteral("Label33"), QRect(16, 73, 25, kLabelHeight), true)
+        ->setText(QStringLiteral("Pos"));
+    makeLabel(this, QStringLiteral("Label34"), QRect(48, 73, 129, kLabelHeight), true)
+        ->setText(QStringLiteral("Name"));
+    makeLabel(this, QStringLiteral("Label35"), QRect(184, 73, 41, kLabelHeight), true)
+        ->setText(QStringLiteral("Score"));
+    Bevel1 = makeBevel(this, QStringLiteral("Bevel1"), QRect(8, 88, 225, 173));
+}
+
+void TFormTop10::createRows() {
+    for (int rank = 1; rank <= kRanks; ++rank) {
+        const int top = kRowTop + kRowHeight * (rank - 1);
+        const bool bold = rank == 1;
+        const int rankLeft = rank == 1 ? 17 : 16;
+        RankLabels[rank - 1] = makeLabel(this, QStringLiteral("Label%1").arg(20 + rank),
+                                         QRect(rankLeft, top, 25, kLabelHeight), bold);
+        NameLabels[rank - 1] = makeLabel(this, QStringLiteral("Label%1").arg(rank),
+                                         QRect(48, top, 129, kLabelHeight), bold);
+        ScoreLabels[rank - 1] = makeLabel(this, QStringLiteral("Label%1").arg(10 + rank),
+                                          QRect(184, top, 41, kLabelHeight), bold);
+    }
+}
+
+QString TFormTop10::describe(const ConfigRecord& rec) {
+    return QStringLiteral("For ") + QString::number(rec.categoryButtons()) +
+           QStringLiteral(" buttons, ") + QString::number(rec.MistakesAllowed) +
+           QStringLiteral(" mistakes allowed, player time ") +
+           (rec.categoryTime() == 1 ? QStringLiteral("enabled") : QStringLiteral("disabled")) +
+           QStringLiteral(" and ") +
+           (rec.categoryAlt() == 1 ? QStringLiteral("alterning") : QStringLiteral("normal")) +
+           QStringLiteral(" sequence mode.");
+}
+
+void TFormTop10::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Restoring a minimized window is no new showing.
+    if (!event->spontaneous()) FormShow();
+}
+
+void TFormTop10::FormShow() {
+    try {
+        ReadConfig(appDir_, config_);
+    } catch (const ConfigIoError& e) {
+        // Rows of an earlier showing would pass for the current table.
+        Label32->clear();
+        clearRows();
+        Shape->move(Shape->x(), kRowHeight * kNoHighlight + 79);
+        showIoError(this, e);
+        return;
+    }
+    centre();
+    Label32->setText(describe(config_));
+    fillRows();
+    Shape->move(Shape->x(), kRowHeight * HighlightRow + 79);
+}
+
+void TFormTop10::clearRows() {
+    for (int i = 0; i < kRanks; ++i) {
+        NameLabels[i]->clear();
+        ScoreLabels[i]->clear();
+        RankLabels[i]->clear();
+    }
+}
+
+void TFormTop10::fillRows() {
+    clearRows();
+    // A damaged file can select a table that does not exist; show none then.
+    if (!RecordTable::categoryValid(config_)) return;
+    for (int rank = 1; rank <= kRanks; ++rank) {
+        const int i = config_.recordIndex(rank);
+        const std::int32_t score = config_.Top10Scores[i];
+        NameLabels[rank - 1]->setText(config_.Top10Names[i].text());
+        if (score == 0) continue;
+        ScoreLabels[rank - 1]->setText(QString::number(score));
+        RankLabels[rank - 1]->setText(QString::number(rank));
+    }
+}
+
+void TFormTop10::centre() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect area = screen->geometry();
+    move((area.width() - kOuterWidth) / 2, (area.height() - kOuterHeight) / 2);
+}
+
+void TFormTop10::ButtonOkClick() {
+    if (config_.PlaySounds == 1) PlaySound(SoundPaths::click(appDir_, config_.SoundScheme.text()));
+    close();
+}
+
+void TFormTop10::PlaySound(const QString& path) {
+    wave_.playFile(path);
+}

@@ -1,0 +1,71 @@
+#pragma once
+// The records viewer: the ten ranks of the record table that the settings stored in
+// Config.dat select, optionally with one row highlighted. It only reads the file.
+#include <array>
+#include <cstdint>
+
+#include <QDialog>
+#include <QString>
+
+#include "ConfigRecord.h"
+
+class QFrame;
+class QLabel;
+class QPushButton;
+class QWidget;
+class WaveOutput;
+
+class TFormTop10 : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 240;
+    static constexpr int kClientHeight = 302;
+    // Outer size used to centre the window, frame and caption included.
+    static constexpr int kOuterWidth = 248;
+    static constexpr int kOuterHeight = 329;
+    static constexpr int kNoHighlight = 20;
+
+    explicit TFormTop10(WaveOutput& wave, QWidget* parent = nullptr);
+
+    void setAppDir(const QString& appDir) { appDir_ = appDir; }
+    // Rank 1..10 to highlight, or 20 for none; set before each showing.
+    void setHighlightRow(int row) { HighlightRow = std::uint8_t(row); }
+
+    // "For 9 buttons, 3 mistakes allowed, ..." for the settings of `rec`.
+    static QString describe(const ConfigRecord& rec);
+
+    void FormShow();
+    void ButtonOkClick();
+
+    QLabel* nameLabel(int rank) const { return NameLabels[rank - 1]; }
+    QLabel* scoreLabel(int rank) const { return ScoreLabels[rank - 1]; }
+    QLabel* rankLabel(int rank) const { return RankLabels[rank - 1]; }
+    QLabel* descriptionLabel() const { return Label32; }
+    QWidget* highlightBar() const { return Shape; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createHeadings();
+    void createRows();
+    void fillRows();
+    void clearRows();
+    void centre();
+    void PlaySound(const QString& path);
+
+    WaveOutput& wave_;
+    QString appDir_;
+    ConfigRecord config_;
+    std::uint8_t HighlightRow = kNoHighlight;
+
+    QWidget* Shape = nullptr;
+    QLabel* Label31 = nullptr;
+    QLabel* Label32 = nullptr;
+    QFrame* Bevel1 = nullptr;
+    QFrame* Bevel2 = nullptr;
+    std::array<QLabel*, kRanks> NameLabels{};   // Label1..Label10
+    std::array<QLabel*, kRanks> ScoreLabels{};  // Label11..Label20
+    std::array<QLabel*, kRanks> RankLabels{};   // Label21..Label30
+    QPushButton* ButtonOk = nullptr;
+};

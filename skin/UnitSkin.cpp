@@ -1,0 +1,241 @@
+#include "UnitSkin.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QTimer>
+
+#include "ConfigFile.h"
+#include "FilePath.h"
+#include "FolderList.h"
+#include "IoErrorBox.h"
+#include "SkinFolder.h"
+#include "SoundPaths.h"
+#include "WaveOutput.h"
+
+namespace {
+
+const QString kErrorCaption = QStringLiteral("Error");
+const QString kBrokenSkin = QStringLiteral(
+    "Some file(s) of this skin are missing or corrupted. Check the existence and format of all "
+    "images. Read the help HTML file for a full list of files needed.");
+
+// The preview is the main window at a quarter of its size, placed inside the bevel.
+constexpr QPoint kPreviewOrigin{152, 32};
+QRect quarter(int left, int top, int width, int height) {
+    return QRect(kPreviewOrigin.x() + left / 4, kPreviewOrigin.y() + top / 4, width / 4,
+                 height / 4);
+}
+// Board button n as the main window lays it out: 7 8 9 on top, 1 2 3 at the bottom.
+QRect buttonRect(int n) {
+    return quarter(32 + 80 * ((n - 1) % 3), 64 + 80 * (2 - (n - 1) / 3), 64, 64);
+}
+QRect controlRect(int n) {
+    return quarter(304 + 72 * ((n - 1) % 2), 184 + 40 * ((n - 1) / 2), 64, 32);
+}
+QRect iconRect(int n) {
+    static constexpr int kLeft[] = {0, 392, 424};
+    return quarter(kLeft[n - 1], 0, 32, 32);
+}
+
+template <typename W>
+W* named(W* widget, const QString& name, const QRect& geometry) {
+    widget->setObjectName(name);
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+void setPicture(QLabel* label, const QImage& image) {
+    if (image.isNull())
+        label->clear();
+    else
+        label->setPixmap(QPixmap::fromImage(image));
+}
+
+}  // namespace
+
+TFormSkin::TFormSkin(WaveOutput& wave, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      wave_(wave) {
+    setObjectName(QStringLiteral("FormSkin"));
+    setWindowTitle(QStringLiteral("Skin Selection"));
+    setFixedSize(kClientWidth, kClientHeight);
+    QFont base = font();
+    base.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Sans Serif")});
+    base.setPointSize(8);
+    setFont(base);
+
+    ListBox = named(new QListWidget(this), QStringLiteral("ListBox"), QRect(6, 8, 138, 112));
+    ListBox->setSelectionMode(QAbstractItemView::SingleSelection);
+    ButtonOk = named(new QPushButton(QStringLiteral("Ok"), this), QStringLiteral("ButtonOk"),
+                     QRect(114, 128, 72, 25));
+    ButtonCancel = named(new QPushButton(QStringLiteral("Cancel"), this),
+                         QStringLiteral("ButtonCancel"), QRect(194, 128, 72, 25));
+    Label1 = named(new QLabel(QStringLiteral("Preview :"), this), QStringLiteral("Label1"),
+                   QRect(152, 12, 114, 17));
+    Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label1->setTextFormat(Qt::PlainText);
+    createPreview();
+
+    connect(ListBox, &QListWidget::itemSelectionChanged, this, &TFormSkin::scheduleCheck);
+    connect(ButtonOk, &QPushButton::clicked, this, &TFormSkin::ButtonOkClick);
+    connect(ButtonCancel, &QPushButton::clicked, this, &TFormSkin::ButtonCancelClick);
+    setTabOrder(ListBox, ButtonOk);
+    setTabOrder(ButtonOk, ButtonCancel);
+}
+
+// Created bottom to top: the bevel shows only while the preview is hidden.
+void TFormSkin::createPreview() {
+    Bevel = named(new QFrame(this), QStringLiteral("Bevel"), quarter(0, 0, 456, 352));
+    Bevel->setFrameShape(QFrame::Panel);
+    Bevel->setFrameShadow(QFrame::Raised);
+    BackGround = makePreviewImage(QStringLiteral("BackGround"), quarter(0, 0, 456, 352));
+    for (int n = 1; n <= 9; ++n)
+        Buttons[n - 1] = makePreviewImage(QStringLiteral("Button%1").arg(n), buttonRect(n));
+    for (int n = 1; n <= 3; ++n)
+        Icons[n - 1] = makePreviewImage(QStringLiteral("Icon%1").arg(n), iconRect(n));
+    for (int n = 1; n <= 8; ++n)
+        Controls[n - 1] = makePreviewImage(QStringLiteral("Control%1").arg(n), controlRect(n));
+    ImageControl = makePreviewImage(QStringLiteral("ImageControl"), QRect(48, 128, 17, 17));
+}
+
+QLabel* TFormSkin::makePreviewImage(const QString& name, const QRect& geometry) {
+    auto* image = named(new QLabel(this), name, geometry);
+    image->setScaledContents(true);
+    image->hide();
+    return image;
+}
+
+void TFormSkin::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Restoring a minimized window is no new showing.
+    if (!event->spontaneous()) FormShow();
+}
+
+void TFormSkin::FormShow() {
+    setPreviewVisible(false);
+    ButtonOk->setEnabled(false);
+    try {
+        ReadConfig(appDir_, config_);
+    } catch (const ConfigIoError& e) {
+        // Without a record there is nothing Ok could safely write back.
+        configRead_ = false;
+        const QSignalBlocker blocker(ListBox);
+        ListBox->clear();
+        showIoError(this, e);
+        return;
+    }
+    configRead_ = true;
+    centre();
+    rebuildList();
+}
+
+void TFormSkin::centre() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect area = screen->geometry();
+    move((area.width() - kOuterWidth) / 2, (area.height() - kOuterHeight) / 2);
+}
+
+QString TFormSkin::skinsDir() const {
+    return FilePath::join(appDir_, QStringLiteral("Skins"));
+}
+
+void TFormSkin::rebuildList() {
+    const QSignalBlocker blocker(ListBox);
+    ListBox->clear();
+    ListBox->addItems(FolderList::subfolders(skinsDir()));
+    // Through the view, so focusing the list does not quietly make row 0 current: the
+    // first key press then selects the row it moves to, the first one included.
+    ListBox->setCurrentIndex(QModelIndex());
+    ListBox->clearSelection();
+}
+
+void TFormSkin::setPreviewVisible(bool visible) {
+    BackGround->setVisible(visible);
+    for (QLabel* image : Buttons) image->setVisible(visible);
+    for (QLabel* image : Icons) image->setVisible(visible);
+    for (QLabel* image : Controls) image->setVisible(visible);
+}
+
+bool TFormSkin::SomeSelected() const {
+    return !ListBox->selectedItems().isEmpty();
+}
+
+QString TFormSkin::selectedName() const {
+    const QList<QListWidgetItem*> items = ListBox->selectedItems();
+    return items.isEmpty() ? QString() : items.first()->text();
+}
+
+// Runs the check once the selecting mouse or key event is over; several changes in a
+// row make one check of the last selection.
+void TFormSkin::scheduleCheck() {
+    if (checkPending_) return;
+    checkPending_ = true;
+    QTimer::singleShot(0, this, [this] {
+        checkPending_ = false;
+        if (isVisible()) ListBoxClick();
+    });
+}
+
+void TFormSkin::ListBoxClick() {
+    if (!SomeSelected() || !configRead_) return;
+    ButtonOk->setEnabled(true);
+    const SkinPreview preview = SkinFolder::named(appDir_, selectedName()).preview();
+    setPreviewVisible(true);
+    showPreview(preview);
+    if (preview.complete()) return;
+    QMessageBox::critical(this, kErrorCaption, kBrokenSkin);
+    FormShow();
+}
+
+void TFormSkin::showPreview(const SkinPreview& preview) {
+    setPicture(BackGround, preview.Background);
+    for (int n = 1; n <= 9; ++n) setPicture(Buttons[n - 1], preview.Buttons[n - 1]);
+    for (int n = 1; n <= 3; ++n) setPicture(Icons[n - 1], preview.Icons[n - 1]);
+    for (int n = 1; n <= 8; ++n) setPicture(Controls[n - 1], preview.Controls[n - 1]);
+}
+
+void TFormSkin::PlaySound(const QString& path) {
+    wave_.playFile(path);
+}
+
+void TFormSkin::clickSound() {
+    if (config_.PlaySounds == 1) PlaySound(SoundPaths::click(appDir_, config_.SoundScheme.text()));
+}
+
+void TFormSkin::ButtonOkClick() {
+    if (!configRead_ || !SomeSelected()) return;
+    clickSound();
+    const QString name = selectedName();
+    // The folder may have gone while the dialog was open; storing it would only make
+    // the main window fall back to the default skin.
+    if (!FilePath::isDir(FilePath::join(skinsDir(), name))) {
+        QMessageBox::critical(this, kErrorCaption,
+                              QStringLiteral("The skin %1 no longer exists.").arg(name));
+        FormShow();
+        return;
+    }
+    config_.SkinName.setText(name);
+    try {
+        WriteConfig(appDir_, config_);
+    } catch (const ConfigIoError& e) {
+        showIoError(this, e);
+        return;
+    }
+    accept();
+}
+
+void TFormSkin::ButtonCancelClick() {
+    clickSound();
+    reject();
+}
