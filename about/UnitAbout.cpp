@@ -1,0 +1,264 @@
+#include "UnitAbout.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
+
+#include "ConfigFile.h"
+#include "EmbeddedData.h"
+#include "IoErrorBox.h"
+#include "SoundPaths.h"
+#include "WaveOutput.h"
+
+namespace {
+const QString kTitle = QStringLiteral("About ...");
+const QString kProductPage = QStringLiteral("https://zelto2000.example.org/");
+const QString kAuthor = QStringLiteral("Zelto 2000 team");
+const QString kAddress = QStringLiteral("zelto2000.example.org");
+const QString kCreditLine = QStringLiteral("A game by the ") + kAuthor;
+const QString kVisitLine =
+    QStringLiteral("Visit ") + kAddress + QStringLiteral(" for skins, sounds and updates.");
+const QRect kCreditRect(16, 96, 329, 65);
+const QRect kButtonRect(136, 160, 89, 25);
+const QColor kLinkColour(128, 0, 0);
+
+QString transparentSpan(const QString& text) {
+    return QStringLiteral("<span style=\"color: transparent\">") + text.toHtmlEscaped() +
+           QStringLiteral("</span>");
+}
+
+// The credits as Label1 shows them: the linked words are left invisible there, the
+// link labels on top draw them.
+QString creditHtml() {
+    QString line1 = kCreditLine.toHtmlEscaped();
+    line1.replace(kAuthor.toHtmlEscaped(), transparentSpan(kAuthor));
+    QString line3 = kVisitLine.toHtmlEscaped();
+    line3.replace(kAddress.toHtmlEscaped(), transparentSpan(kAddress));
+    return line1 + QStringLiteral("<br><br>") + line3;
+}
+
+// Where `word` lands in the laid-out document, in document coordinates.
+QRect wordRect(QTextDocument& doc, const QString& word) {
+    const int from = static_cast<int>(doc.toPlainText().indexOf(word));
+    if (from < 0) return QRect();
+    doc.documentLayout()->documentSize();
+    const QTextBlock block = doc.findBlock(from);
+    const QTextLayout* layout = block.layout();
+    const int start = from - block.position();
+    const QTextLine line = layout->lineForTextPosition(start);
+    if (!line.isValid()) return QRect();
+    const qreal x1 = line.cursorToX(start);
+    const qreal x2 = line.cursorToX(start + static_cast<int>(word.size()));
+    const QPointF origin = layout->position();
+    return QRectF(origin.x() + x1, origin.y() + line.y(), x2 - x1, line.height()).toAlignedRect();
+}
+}  // namespace
+
+TFormAbout::TFormAbout(WaveOutput& wave, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), wave_(wave) {
+    setObjectName(QStringLiteral("FormAbout"));
+    setWindowTitle(kTitle);
+    setFixedSize(kWidth, kHeight);
+    setModal(true);
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+
+    background_ = new QLabel(this);
+    background_->setObjectName(QStringLiteral("Background"));
+    background_->setGeometry(0, 0, kWidth, kHeight);
+    background_->setScaledContents(true);
+    background_->setPixmap(EmbeddedData::picture(QStringLiteral("About.jpg"), size()));
+    background_->installEventFilter(this);
+
+    buttonUp_ = EmbeddedData::picture(QStringLiteral("AboutButtonUp.jpg"), kButtonRect.size());
+    buttonDown_ = EmbeddedData::picture(QStringLiteral("AboutButtonDown.jpg"), kButtonRect.size());
+
+    buildCredits();
+
+    buttton_ = new QLabel(this);
+    buttton_->setObjectName(QStringLiteral("Buttton"));
+    buttton_->setGeometry(kButtonRect);
+    buttton_->setScaledContents(true);
+    buttton_->setCursor(Qt::PointingHandCursor);
+    buttton_->setPixmap(buttonUp_);
+    buttton_->installEventFilter(this);
+
+    goToWeb_.setUrl(kProductPage);
+    goToWeb_.setBrowserState(gwMaximized);
+    goToWeb2_.setBrowserState(gwMaximized);
+}
+
+void TFormAbout::buildCredits() {
+    QFont bold = font();
+    bold.setBold(true);
+
+    label1_ = new QLabel(this);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setGeometry(kCreditRect);
+    label1_->setFont(bold);
+    label1_->setTextFormat(Qt::RichText);
+    label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    label1_->setWordWrap(true);
+    label1_->setTextInteractionFlags(Qt::NoTextInteraction);
+    label1_->setText(creditHtml());
+
+    // The same layout as Label1's, to put each link exactly over its words.
+    QTextDocument doc;
+    doc.setDefaultFont(bold);
+    doc.setDocumentMargin(0);
+    QTextOption option(Qt::AlignHCenter);
+    option.setWrapMode(QTextOption::WordWrap);
+    doc.setDefaultTextOption(option);
+    doc.setTextWidth(kCreditRect.width());
+    doc.setHtml(creditHtml());
+
+    label2_ = makeLink(QStringLiteral("Label2"), kAuthor, QStringLiteral("Contact the author"));
+    label2_->setGeometry(wordRect(doc, kAuthor).translated(kCreditRect.topLeft()));
+    label3_ =
+        makeLink(QStringLiteral("Label3"), kAddress, QStringLiteral("Visit Zelto's web page"));
+    label3_->setGeometry(wordRect(doc, kAddress).translated(kCreditRect.topLeft()));
+}
+
+QLabel* TFormAbout::makeLink(const QString& name, const QString& text, const QString& hint) {
+    auto* link = new QLabel(text, this);
+    link->setObjectName(name);
+    QFont font = label1_->font();
+    font.setUnderline(true);
+    link->setFont(font);
+    QPalette palette = link->palette();
+    palette.setColor(QPalette::WindowText, kLinkColour);
+    link->setPalette(palette);
+    link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    link->setCursor(Qt::PointingHandCursor);
+    link->setToolTip(hint);
+    link->installEventFilter(this);
+    return link;
+}
+
+void TFormAbout::setAppDir(const QString& appDir) {
+    appDir_ = appDir;
+    // Also here, so the link is right even when a showing stops at a read error.
+    goToWeb2_.setUrl(appDir_ + QStringLiteral("/Help docs/Contact.html"));
+}
+
+void TFormAbout::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    FormShow();
+}
+
+void TFormAbout::FormShow() {
+    if (!appDir_.isEmpty()) QDir::setCurrent(appDir_);
+    try {
+        ReadConfig(appDir_, config_);
+    } catch (const ConfigIoError& error) {
+        showIoError(this, error);
+        return;
+    }
+    centre();
+    buttton_->setPixmap(buttonUp_);
+    goToWeb2_.setUrl(appDir_ + QStringLiteral("/Help docs/Contact.html"));
+    drag_.release();
+}
+
+void TFormAbout::centre() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr) return;
+    const QRect area = screen->geometry();
+    move(area.left() + (area.width() - kWidth) / 2, area.top() + (area.height() - kHeight) / 2);
+}
+
+void TFormAbout::ButttonMouseDown() {
+    buttton_->setPixmap(buttonDown_);
+    if (config_.PlaySounds == 1)
+        wave_.playFile(SoundPaths::click(appDir_, config_.SoundScheme.text()));
+}
+
+void TFormAbout::ButttonMouseUp() {
+    buttton_->setPixmap(buttonUp_);
+    accept();
+}
+
+void TFormAbout::BackgroundMouseDown(int x, int y) {
+    drag_.press(x, y, this->x(), this->y());
+}
+
+void TFormAbout::BackgroundMouseMove(int x, int y) {
+    const std::optional<QPoint> place = drag_.move(x, y);
+    if (!place) return;
+    move(*place);
+    drag_.settle(this->x(), this->y());
+}
+
+void TFormAbout::BackgroundMouseUp() {
+    drag_.release();
+}
+
+void TFormAbout::Label2Click() {
+    goToWeb2_.Go();
+}
+
+void TFormAbout::Label3Click() {
+    goToWeb_.Go();
+}
+
+bool TFormAbout::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == background_) return filterBackground(event);
+    if (watched == buttton_) return filterButton(event);
+    if (watched == label2_ || watched == label3_)
+        return filterLink(static_cast<QLabel*>(watched), event);
+    return QDialog::eventFilter(watched, event);
+}
+
+bool TFormAbout::filterBackground(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
+            BackgroundMouseDown(p.x(), p.y());
+            return true;
+        }
+        case QEvent::MouseMove: {
+            const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
+            BackgroundMouseMove(p.x(), p.y());
+            return true;
+        }
+        case QEvent::MouseButtonRelease:
+            BackgroundMouseUp();
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool TFormAbout::filterButton(QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        ButttonMouseDown();
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonRelease) {
+        ButttonMouseUp();
+        return true;
+    }
+    return false;
+}
+
+// A click: the left button pressed and released on the same link.
+bool TFormAbout::filterLink(QLabel* link, QEvent* event) {
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonRelease)
+        return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    if (mouse->button() != Qt::LeftButton) return true;
+    if (event->type() == QEvent::MouseButtonPress) {
+        pressedLink_ = link;
+        return true;
+    }
+    const bool clicked = pressedLink_ == link && link->rect().contains(mouse->position().toPoint());
+    pressedLink_ = nullptr;
+    if (clicked && link == label2_) Label2Click();
+    if (clicked && link == label3_) Label3Click();
+    return true;
+}

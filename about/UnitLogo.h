@@ -1,0 +1,46 @@
+#pragma once
+// The splash window: a borderless picture shown at start-up with a short jingle,
+// closed by its own timer 2500 ms after the window was made. Clicks and keys do not
+// close it.
+#include <QDialog>
+#include <QString>
+#include <QTimer>
+
+#include "UWave.h"
+
+class QLabel;
+class WaveOutput;
+
+class TFormLogo : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kWidth = 184;
+    static constexpr int kHeight = 86;
+    static constexpr int kTimerInterval = 2500;
+
+    explicit TFormLogo(WaveOutput& wave, QWidget* parent = nullptr);
+
+    void setAppDir(const QString& appDir) { appDir_ = appDir; }
+
+    QLabel* Image1() const { return image1_; }
+    QTimer& Timer() { return timer_; }
+    TWave& Wave() { return wave_; }
+    bool timeUp() const { return timeUp_; }
+
+    void FormShow();
+    void TimerTimer();
+
+public Q_SLOTS:
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QLabel* image1_ = nullptr;
+    QTimer timer_;
+    TWave wave_;
+    QString appDir_;
+    bool timeUp_ = false;
+};
