@@ -64,15 +64,26 @@ public:
 
 private:
     // Implementation helpers are private; see GameRules.cpp.
+    friend class GameRulesTestAccess;  // tests reach the 65000-step end without playing it
+
     void setButtonPicture(int n, Picture picture);
+    void beginRoundDisplay();
     void startShow(int leadIn);
+    void rightPress();
+    void wrongPress(int n, int due);
+    void loseMistake();
+    void replayRound();
+    void startShowTimer();
     void startTimeTimer();
     void stopTimeTimer();
     void stopShowTimer();
     void playIfSounds(const QString& path);
+    QString scheme() const;
     void returnToIdle();
+    void idleBoard();
     void startMusic();
     void stopMusic();
+    void closeMusicQuietly();
     void enterRecord();
     void finishedSequence();
 

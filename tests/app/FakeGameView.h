@@ -1,0 +1,67 @@
+#pragma once
+// A GameView that keeps what the window would show and logs every call in order,
+// with scripted answers for the boxes that ask something.
+#include <array>
+#include <optional>
+#include <vector>
+
+#include <QString>
+#include <QStringList>
+
+#include "ConfigRecord.h"
+#include "GameView.h"
+
+class FakeGameView : public GameView {
+public:
+    void showButtonPicture(int n, Picture picture) override;
+    void showControlPicture(int n, Picture picture) override;
+    void showMark(int n, MarkKind kind) override;
+    void hideMarks() override;
+    void setInfoLine(int line, const QString& text) override;
+    void setGameMode(bool playing) override;
+    void startShowTimer(int intervalMs) override;
+    void stopShowTimer() override;
+    void setTimeTimerInterval(int intervalMs) override;
+    void startTimeTimer() override;
+    void stopTimeTimer() override;
+    void playSound(const QString& path) override;
+    void showGameOver() override;
+    QString askRecordName(const QString& offered) override;
+    bool saveConfig(const ConfigRecord& record) override;
+    void showRecords(int highlightRow) override;
+    bool confirmQuit() override;
+    void showError(const QString& text) override;
+
+    // Log helpers.
+    void clearLog() { log.clear(); }
+    int count(const QString& entry) const;
+    int countStartingWith(const QString& prefix) const;
+    int indexOf(const QString& entry) const;  // -1 when absent
+    bool logged(const QString& entry) const { return indexOf(entry) >= 0; }
+    int visibleMarks() const;
+
+    // What the window shows now.
+    std::array<QString, 6> lines;                   // [1..5]
+    std::array<Picture, 10> buttons{};              // [1..9]
+    std::array<std::optional<MarkKind>, 10> marks;  // [1..9]
+    bool gameMode = false;
+    bool showTimerOn = false;
+    int showInterval = 0;
+    bool timeTimerOn = false;
+    int timeInterval = 0;
+    QStringList sounds;
+    std::vector<QString> log;
+
+    // Scripted answers; no name answer means the name box is cancelled.
+    std::optional<QString> nameAnswer;
+    bool quitAnswer = true;
+    bool saveSucceeds = true;
+
+    // What the boxes saw.
+    QStringList namesOffered;
+    std::vector<ConfigRecord> saved;
+    std::vector<int> recordsShown;
+    QStringList errors;
+    int marksAtGameOver = -1;
+    std::array<QString, 6> linesAtGameOver;
+};

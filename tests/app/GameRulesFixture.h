@@ -1,0 +1,49 @@
+#pragma once
+// A game wired to a fake view and a fake music player, with a fixed seed and helpers
+// that drive it tick by tick and press by press.
+#include <initializer_list>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "FakeGameView.h"
+#include "FakeMusicPlayer.h"
+#include "GameRules.h"
+
+class GameRulesFixture : public ::testing::Test {
+protected:
+    GameRulesFixture();
+
+    static inline const QString kAppDir = QStringLiteral("/opt/zelto game");
+    static inline const QString kScheme = QStringLiteral("Default Sounds");
+
+    ConfigRecord& config() { return rules.config(); }
+    void enableOnly(std::initializer_list<int> buttons);
+
+    // Ticks ShowTimer until the player's turn begins; returns the number of ticks.
+    int tickUntilPlayerTurn(int limit = 1000);
+    // Ticks ShowTimer until a step lights; returns the tick on which it lit.
+    int tickUntilStepLit(int limit = 1000);
+    void press(int n);
+    // Repeats the current round correctly, pressing and releasing each step.
+    void playRound();
+    // Starts a game and completes `rounds` rounds; the player's turn of the next begins.
+    void startAndComplete(int rounds);
+    // An enabled button other than step i of the sequence.
+    int wrongButtonFor(int i) const;
+    std::vector<int> steps(int count) const;
+    // Ticks the player clock `count` times.
+    void clockTicks(int count);
+    // Fails the test when the player's turn and a running playback hold together.
+    void expectTurnInvariant() const;
+
+    QString boardSound(int n) const;
+    QString mistakeSound() const;
+    QString timeOverSound() const;
+
+    FakeGameView view;
+    FakeMusicPlayer music{&view.log};
+    GameRules rules{view, music};
+    std::uint32_t seed = 12345;
+    int seedCalls = 0;
+};
