@@ -17,6 +17,7 @@
 #include "GoToWeb.h"
 #include "IoErrorBox.h"
 #include "MusicPlayer.h"
+#include "PlainSkin.h"
 #include "SkinImage.h"
 #include "SoundPaths.h"
 #include "UnitAbout.h"
@@ -94,9 +95,14 @@ void TFormPrincipal::createComponents() {
     Background = new SkinImage(this);
     Background->setObjectName(QStringLiteral("Background"));
     Background->setGeometry(0, 0, kWidth, kHeight);
-    Background->onPress = [this](Qt::MouseButton, QPoint p) { drag_.press(p, pos()); };
+    Background->onPress = [this](Qt::MouseButton, QPoint p) {
+        drag_.press(p.x(), p.y(), x(), y());
+    };
     Background->onMove = [this](Qt::MouseButton, QPoint p) {
-        if (auto to = drag_.move(p)) move(*to);
+        if (const auto to = drag_.move(p.x(), p.y())) {
+            move(*to);
+            drag_.settle(x(), y());
+        }
     };
     Background->onRelease = [this](Qt::MouseButton, QPoint) { drag_.release(); };
 
@@ -488,4 +494,116 @@ bool TFormPrincipal::confirmQuit() {
 
 void TFormPrincipal::showError(const QString& text) {
     QMessageBox::critical(this, kTitle, text);
+}
+
+// ---- Skin ----
+
+// Loads the configured skin; a broken one is replaced by the default skin in memory
+// only. When the default skin is broken too, a plain look drawn in code takes over.
+void TFormPrincipal::LoadGraphics() {
+    ConfigRecord& rec = rules_.config();
+    while (true) {
+        const QString name = rec.SkinName.text();
+        const SkinPictures pictures = SkinFolder::named(appDir_, name).load();
+        applySkin(pictures);
+        if (pictures.complete()) return;
+        if (name == kDefaultSkin) {
+            QMessageBox::critical(
+                nullptr, QStringLiteral("Error"),
+                QStringLiteral("Some file(s) of the default skin are missing or corrupted (") +
+                    pictures.failedFile +
+                    QStringLiteral("). Zelto 2000 will use a plain look until the skin is "
+                                   "repaired."));
+            applyPlainSkin();
+            return;
+        }
+        QMessageBox::critical(nullptr, QStringLiteral("Error"),
+                              QStringLiteral("Some file(s) of the skin are missing or corrupted. "
+                                             "It will be replaced for the default skin."));
+        rec.SkinName.setText(kDefaultSkin);
+    }
+}
+
+// Pictures that loaded before a failure keep their place, as the holders do.
+void TFormPrincipal::applySkin(const SkinPictures& pictures) {
+    auto take = [](QImage& holder, const QImage& loaded) {
+        if (!loaded.isNull()) holder = loaded;
+    };
+    if (!pictures.Background.isNull()) Background->setPicture(pictures.Background);
+    for (int n = 0; n < 9; ++n) {
+        take(ButtonSources[n].Up, pictures.Buttons[n].Up);
+        take(ButtonSources[n].Down, pictures.Buttons[n].Down);
+    }
+    for (int n = 0; n < 8; ++n) {
+        take(ControlSources[n].Up, pictures.Controls[n].Up);
+        take(ControlSources[n].Down, pictures.Controls[n].Down);
+    }
+    for (int n = 0; n < 3; ++n) {
+        take(IconSources[n].Up, pictures.Icons[n].Up);
+        take(IconSources[n].Down, pictures.Icons[n].Down);
+    }
+    take(IconNo, pictures.IconNo);
+    take(IconYes, pictures.IconYes);
+    take(IconTime, pictures.IconTime);
+    if (!pictures.Labels) return;
+    for (QLabel* label : InfoLabels) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, pictures.Labels->colour);
+        label->setPalette(palette);
+        QFont font = label->font();
+        font.setBold(pictures.Labels->bold);
+        font.setItalic(pictures.Labels->italic);
+        label->setFont(font);
+    }
+}
+
+void TFormPrincipal::applyPlainSkin() {
+    Background->setPicture(PlainSkin::background());
+    for (int n = 1; n <= 9; ++n)
+        ButtonSources[n - 1] = {PlainSkin::button(n, Picture::Up),
+                                PlainSkin::button(n, Picture::Down)};
+    for (int n = 1; n <= 8; ++n)
+        ControlSources[n - 1] = {PlainSkin::control(n, Picture::Up),
+                                 PlainSkin::control(n, Picture::Down)};
+    for (int n = 1; n <= 3; ++n)
+        IconSources[n - 1] = {PlainSkin::icon(n, Picture::Up), PlainSkin::icon(n, Picture::Down)};
+    IconNo = PlainSkin::mark(MarkKind::No);
+    IconYes = PlainSkin::mark(MarkKind::Yes);
+    IconTime = PlainSkin::mark(MarkKind::Time);
+}
+
+void TFormPrincipal::SetInitialGraphics() {
+    for (int n = 1; n <= 9; ++n) {
+        ButtonImages[n - 1]->setVisible(rules_.config().buttonEnabled(n));
+        ShowButtonPicture(n, Picture::Up);
+    }
+    for (int n = 1; n <= 8; ++n) ShowControlPicture(n, Picture::Up);
+    for (int n = 1; n <= 3; ++n) ShowIconPicture(n, Picture::Up);
+    HideMarks();
+}
+
+void TFormPrincipal::ShowButtonPicture(int n, Picture picture) {
+    const SkinPair& source = ButtonSources[n - 1];
+    ButtonImages[n - 1]->setPicture(picture == Picture::Up ? source.Up : source.Down);
+}
+
+void TFormPrincipal::ShowControlPicture(int n, Picture picture) {
+    const SkinPair& source = ControlSources[n - 1];
+    ControlImages[n - 1]->setPicture(picture == Picture::Up ? source.Up : source.Down);
+}
+
+void TFormPrincipal::ShowIconPicture(int n, Picture picture) {
+    const SkinPair& source = IconSources[n - 1];
+    IconImages[n - 1]->setPicture(picture == Picture::Up ? source.Up : source.Down);
+}
+
+void TFormPrincipal::ShowMark(int n, MarkKind kind) {
+    SkinImage* mark = ErrorImages[n - 1];
+    mark->setPicture(kind == MarkKind::No ? IconNo : kind == MarkKind::Yes ? IconYes : IconTime);
+    mark->show();
+    mark->raise();
+}
+
+void TFormPrincipal::HideMarks() {
+    for (SkinImage* mark : ErrorImages) mark->hide();
 }

@@ -12,7 +12,8 @@
 #include "ConfigRecord.h"
 #include "GameRules.h"
 #include "GameView.h"
-#include "WindowDrag.h"
+#include "SkinFolder.h"
+#include "DragMover.h"
 
 class QAction;
 class QLabel;
@@ -27,12 +28,6 @@ class TFormAbout;
 class TFormTop10;
 class TFormLogo;
 class TGoToWeb;
-struct SkinPictures;
-
-struct PicturePair {
-    QImage Up;
-    QImage Down;
-};
 
 // The other windows, created by the program entry before this one is shown.
 struct PrincipalWindows {
@@ -130,7 +125,6 @@ private:
     bool checkDataFolders(ConfigRecord& onDisk);
     bool replaceMissing(ConfigRecord& onDisk, bool missing, const QString& message,
                         void (*setDefault)(ConfigRecord&));
-    bool loadSkinOnce(const QString& skinName);
     void applySkin(const SkinPictures& pictures);
     void applyPlainSkin();
     void centre();
@@ -146,18 +140,18 @@ private:
 
     SkinImage* Background = nullptr;
     std::array<SkinImage*, 9> ButtonImages{};
-    std::array<PicturePair, 9> ButtonSources;
+    std::array<SkinPair, 9> ButtonSources;
     std::array<SkinImage*, 9> ControlImages{};  // 8 used
-    std::array<PicturePair, 8> ControlSources;
+    std::array<SkinPair, 8> ControlSources;
     std::array<SkinImage*, 9> IconImages{};  // 3 used
-    std::array<PicturePair, 3> IconSources;
+    std::array<SkinPair, 3> IconSources;
     std::array<SkinImage*, 9> ErrorImages{};
     std::array<QLabel*, 5> InfoLabels{};
     QImage IconNo, IconYes, IconTime;
 
     QTimer ShowTimer;
     QTimer TimeTimer;
-    WindowDrag drag_;
+    DragMover drag_;
 
     QAction* Play = nullptr;
     QAction* Quit = nullptr;

@@ -1,8 +1,9 @@
 // Zelto 2000: creates the windows in their fixed order and runs the game.
 #include <QApplication>
 
-#include "SdlMusicPlayer.h"
-#include "SdlWaveOutput.h"
+#include "MixerDevice.h"
+#include "MixerMusicPlayer.h"
+#include "MixerWaveOutput.h"
 #include "UnitAbout.h"
 #include "UnitGeneral.h"
 #include "UnitLogo.h"
@@ -18,12 +19,13 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("Zelto 2000"));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    SdlWaveOutput wave;
-    TFormPrincipal principal(wave, std::make_unique<SdlMusicPlayer>());
+    MixerDevice device;
+    MixerWaveOutput wave(device);
+    TFormPrincipal principal(wave, std::make_unique<MixerMusicPlayer>(device));
     TFormGeneral general(wave);
     TFormSkin skin(wave);
     TFormSounds sounds(wave);
-    TFormMusic music(wave, std::make_unique<SdlMusicPlayer>());
+    TFormMusic music(wave, std::make_unique<MixerMusicPlayer>(device));
     TFormAbout about(wave);
     TFormTop10 top10(wave);
     TFormLogo logo(wave);

@@ -30,10 +30,7 @@ bool copyTree(const QString& from, const QString& to) {
 XSession::XSession() = default;
 
 XSession::~XSession() {
-    if (game_ && game_->state() != QProcess::NotRunning) {
-        game_->kill();
-        game_->waitForFinished(3000);
-    }
+    stopGame();
     if (server_) {
         server_->terminate();
         if (!server_->waitForFinished(3000)) server_->kill();
@@ -93,6 +90,13 @@ bool XSession::launchGame(const QString& binary, const QString& appDir) {
     game_->setProcessChannelMode(QProcess::ForwardedChannels);
     game_->start(binary, {});
     return game_->waitForStarted(5000);
+}
+
+void XSession::stopGame() {
+    if (!gameRunning()) return;
+    game_->terminate();
+    if (!game_->waitForFinished(5000)) game_->kill();
+    game_->waitForFinished(1000);
 }
 
 bool XSession::gameRunning() const { return game_ && game_->state() != QProcess::NotRunning; }

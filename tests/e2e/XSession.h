@@ -23,6 +23,8 @@ public:
     QString makeAppDir(const QString& sourceAppDir);
     bool launchGame(const QString& binary, const QString& appDir);
     bool gameRunning() const;
+    qint64 gamePid() const { return game_ ? game_->processId() : 0; }
+    void stopGame();
     // Waits for the game to end; returns its exit code, or nothing on time-out.
     std::optional<int> waitForExit(int timeoutMs);
 

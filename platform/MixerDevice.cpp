@@ -1,0 +1,64 @@
+#include "MixerDevice.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+namespace {
+// 512 frames at 44.1 kHz keep the press-to-sound delay near 12 ms.
+constexpr int kRate = 44100;
+constexpr int kChunkFrames = 512;
+}  // namespace
+
+MixerDevice::~MixerDevice() {
+    if (state_ != State::Open) return;
+    Mix_HaltChannel(-1);
+    Mix_HaltMusic();
+    Mix_CloseAudio();
+    Mix_Quit();
+    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+bool MixerDevice::ensureOpen() {
+    if (state_ != State::Closed) return state_ == State::Open;
+    state_ = State::Failed;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    Mix_Init(MIX_INIT_MID);
+    if (Mix_OpenAudio(kRate, AUDIO_S16SYS, 2, kChunkFrames) != 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    Mix_AllocateChannels(1);
+    // The library's built-in soundfont path may name a file that is not installed.
+    soundFont_ = findSoundFont(defaultSoundFonts());
+    if (!soundFont_.isEmpty()) Mix_SetSoundFonts(QFile::encodeName(soundFont_).constData());
+    state_ = State::Open;
+    return true;
+}
+
+QStringList MixerDevice::defaultSoundFonts() {
+    QStringList candidates = {QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2"),
+                              QStringLiteral("/usr/share/sounds/sf3/default-GM.sf3"),
+                              QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2"),
+                              QStringLiteral("/usr/share/sounds/sf2/FluidR3_GM.sf2"),
+                              QStringLiteral("/usr/share/soundfonts/default.sf2")};
+    for (const QString& dir :
+         {QStringLiteral("/usr/share/sounds/sf2"), QStringLiteral("/usr/share/sounds/sf3"),
+          QStringLiteral("/usr/share/soundfonts")})
+        for (const QString& name : QDir(dir).entryList({QStringLiteral("*.sf2"),
+                                                        QStringLiteral("*.sf3")},
+                                                       QDir::Files, QDir::Name))
+            candidates << dir + QLatin1Char('/') + name;
+    return candidates;
+}
+
+QString MixerDevice::findSoundFont(const QStringList& candidates) {
+    for (const QString& path : candidates) {
+        const QFileInfo info(path);  // follows the alternatives' symlinks
+        if (info.isFile() && info.isReadable() && info.size() > 0) return info.canonicalFilePath();
+    }
+    return QString();
+}

@@ -1,0 +1,115 @@
+#include "MixerWaveOutput.h"
+
+#include <cmath>
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <SDL_mixer.h>
+
+#include "FilePath.h"
+#include "MixerDevice.h"
+
+namespace {
+Mix_Chunk* decode(const QByteArray& image) {
+    if (image.isEmpty()) return nullptr;
+    SDL_RWops* rw = SDL_RWFromConstMem(image.constData(), static_cast<int>(image.size()));
+    return rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
+}
+
+void put16(QByteArray& out, int v) {
+    out.append(char(v & 0xff));
+    out.append(char((v >> 8) & 0xff));
+}
+
+void put32(QByteArray& out, quint32 v) {
+    for (int i = 0; i < 4; ++i) out.append(char((v >> (8 * i)) & 0xff));
+}
+}  // namespace
+
+MixerWaveOutput::MixerWaveOutput(MixerDevice& device) : device_(device) {}
+
+MixerWaveOutput::~MixerWaveOutput() {
+    if (!device_.ensureOpen()) return;
+    Mix_HaltChannel(MixerDevice::kVoiceChannel);
+    for (auto& [path, cached] : cache_) Mix_FreeChunk(cached.chunk);
+    if (beep_) Mix_FreeChunk(beep_);
+    freeMemoryChunk();
+}
+
+QByteArray MixerWaveOutput::beepImage() {
+    constexpr int kRate = 22050;
+    constexpr int kSamples = kRate * 15 / 100;  // 150 ms
+    QByteArray pcm;
+    for (int i = 0; i < kSamples; ++i) {
+        const double fade = std::min(1.0, (kSamples - i) / 600.0);
+        const double s = std::sin(2 * M_PI * 880.0 * i / kRate) * 0.35 * fade;
+        put16(pcm, static_cast<int>(s * 32767));
+    }
+    QByteArray out("RIFF");
+    put32(out, 36 + pcm.size());
+    out.append("WAVEfmt ");
+    put32(out, 16);
+    put16(out, 1);  // PCM
+    put16(out, 1);  // mono
+    put32(out, kRate);
+    put32(out, kRate * 2);
+    put16(out, 2);
+    put16(out, 16);
+    out.append("data");
+    put32(out, pcm.size());
+    return out + pcm;
+}
+
+void MixerWaveOutput::playFile(const QString& path) {
+    if (!device_.ensureOpen()) return;
+    if (Mix_Chunk* chunk = chunkFor(path)) {
+        start(chunk, Last::File);
+        return;
+    }
+    if (!beep_) beep_ = decode(beepImage());
+    start(beep_, Last::Beep);
+}
+
+void MixerWaveOutput::playMemory(const QByteArray& riffImage) {
+    if (!device_.ensureOpen()) return;
+    Mix_HaltChannel(MixerDevice::kVoiceChannel);
+    freeMemoryChunk();
+    memoryChunk_ = decode(riffImage);
+    // An image that does not decode stays silent: no beep for embedded sounds.
+    start(memoryChunk_, memoryChunk_ ? Last::Memory : Last::Silence);
+}
+
+// Scheme folders copied from case-blind systems may spell the file differently.
+Mix_Chunk* MixerWaveOutput::chunkFor(const QString& path) {
+    const QFileInfo asked(path);
+    const QString found = FilePath::findNoCase(asked.path(), asked.fileName());
+    if (found.isEmpty()) return nullptr;
+    const QFileInfo info(found);
+    if (!info.isFile()) return nullptr;
+    auto it = cache_.find(found);
+    if (it != cache_.end()) {
+        if (it->second.modified == info.lastModified() && it->second.size == info.size())
+            return it->second.chunk;
+        Mix_HaltChannel(MixerDevice::kVoiceChannel);
+        if (it->second.chunk) Mix_FreeChunk(it->second.chunk);
+        cache_.erase(it);
+    }
+    Mix_Chunk* chunk = Mix_LoadWAV(QFile::encodeName(found).constData());
+    // A broken file is remembered too, so it is not decoded again on every press.
+    cache_[found] = Cached{chunk, info.lastModified(), info.size()};
+    return chunk;
+}
+
+void MixerWaveOutput::start(Mix_Chunk* chunk, Last kind) {
+    Mix_HaltChannel(MixerDevice::kVoiceChannel);
+    last_ = kind;
+    lastChunk_ = chunk;
+    if (chunk) Mix_PlayChannel(MixerDevice::kVoiceChannel, chunk, 0);
+}
+
+void MixerWaveOutput::freeMemoryChunk() {
+    if (!memoryChunk_) return;
+    Mix_FreeChunk(memoryChunk_);
+    memoryChunk_ = nullptr;
+}

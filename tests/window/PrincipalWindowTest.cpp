@@ -1,0 +1,294 @@
+// The main window on the offscreen platform: start-up checks, the idle board, the
+// command rules of the control panel and the menu keys, keypad input and dragging.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+
+#include "ConfigFile.h"
+#include "ModalCloser.h"
+#include "MusicPlayer.h"
+#include "SkinImage.h"
+#include "UnitAbout.h"
+#include "UnitGeneral.h"
+#include "UnitLogo.h"
+#include "UnitMusic.h"
+#include "UnitPrincipal.h"
+#include "UnitSkin.h"
+#include "UnitSounds.h"
+#include "UnitTop10.h"
+#include "WaveOutput.h"
+
+namespace {
+
+class RecordingWave : public WaveOutput {
+public:
+    void playFile(const QString& path) override { files << path; }
+    void playMemory(const QByteArray&) override { ++memoryPlays; }
+    QStringList files;
+    int memoryPlays = 0;
+};
+
+class SilentMusic : public MusicPlayer {
+public:
+    void setFileName(const QString& path) override { name_ = path; }
+    QString fileName() const override { return name_; }
+    bool isOpen() const override { return open_; }
+    void open() override { open_ = true; }
+    void play() override {}
+    void pause() override {}
+    void stop() override {}
+    void rewind() override {}
+    void close() override { open_ = false; }
+    void setOnNotify(std::function<void()>) override {}
+
+private:
+    QString name_;
+    bool open_ = false;
+};
+
+void copyTree(const QString& from, const QString& to) {
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString target = to + path.mid(from.size());
+        if (it.fileInfo().isDir())
+            QDir().mkpath(target);
+        else
+            QFile::copy(path, target);
+    }
+}
+
+class PrincipalWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        appDir = temp.path() + QStringLiteral("/app");
+        copyTree(QStringLiteral(ZELTO_APPDIR), appDir);
+        QDir::setCurrent(appDir);
+    }
+
+    ConfigRecord readRecord() const {
+        ConfigRecord rec;
+        ReadConfig(appDir, rec);
+        return rec;
+    }
+
+    void writeRecord(const ConfigRecord& rec) const { WriteConfig(appDir, rec); }
+
+    // Creates the eight windows in their order and runs the start-up checks.
+    bool start() {
+        principal = std::make_unique<TFormPrincipal>(wave, std::make_unique<SilentMusic>());
+        general = std::make_unique<TFormGeneral>(wave);
+        skin = std::make_unique<TFormSkin>(wave);
+        sounds = std::make_unique<TFormSounds>(wave);
+        music = std::make_unique<TFormMusic>(wave, std::make_unique<SilentMusic>());
+        about = std::make_unique<TFormAbout>(wave);
+        top10 = std::make_unique<TFormTop10>(wave);
+        logo = std::make_unique<TFormLogo>(wave);
+        logo->TimerTimer();  // the splash's time is up: it closes as soon as it shows
+        principal->setWindows({general.get(), skin.get(), sounds.get(), music.get(),
+                               about.get(), top10.get(), logo.get()});
+        return principal->FormShow();
+    }
+
+    QAction* action(const char* name) const {
+        return principal->findChild<QAction*>(QString::fromLatin1(name));
+    }
+
+    void key(int key, Qt::KeyboardModifiers modifiers, bool press = true, bool repeat = false) {
+        QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, key, modifiers,
+                        QString(), repeat);
+        QApplication::sendEvent(principal.get(), &event);
+    }
+
+    QTemporaryDir temp;
+    QString appDir;
+    RecordingWave wave;
+    ModalCloser closer;
+    std::unique_ptr<TFormPrincipal> principal;
+    std::unique_ptr<TFormGeneral> general;
+    std::unique_ptr<TFormSkin> skin;
+    std::unique_ptr<TFormSounds> sounds;
+    std::unique_ptr<TFormMusic> music;
+    std::unique_ptr<TFormAbout> about;
+    std::unique_ptr<TFormTop10> top10;
+    std::unique_ptr<TFormLogo> logo;
+};
+
+TEST_F(PrincipalWindowTest, MissingConfigStopsWithItsMessage) {
+    ASSERT_TRUE(QFile::remove(appDir + QStringLiteral("/Config.dat")));
+    EXPECT_FALSE(start());
+    ASSERT_EQ(closer.texts.size(), 1);
+    EXPECT_EQ(closer.texts[0], QStringLiteral("The file ") + appDir +
+                                   QStringLiteral("/Config.dat is missing. Without that file is "
+                                                  "impossible to start the application"));
+    EXPECT_FALSE(QFile::exists(appDir + QStringLiteral("/Config.dat")));
+}
+
+TEST_F(PrincipalWindowTest, ShortConfigIsReportedAndNeverWritten) {
+    QFile file(appDir + QStringLiteral("/Config.dat"));
+    ASSERT_TRUE(file.resize(1000));
+    EXPECT_FALSE(start());
+    EXPECT_EQ(closer.texts, QStringList{QStringLiteral("Read beyond end of file")});
+    EXPECT_EQ(QFileInfo(file).size(), 1000);
+}
+
+TEST_F(PrincipalWindowTest, MissingSkinAndSoundsAreReplacedAndSavedSkinFirst) {
+    ConfigRecord rec = readRecord();
+    rec.SkinName.setText(QStringLiteral("Gone Skin"));
+    rec.SoundScheme.setText(QStringLiteral("Gone Sounds"));
+    rec.PlayMusic = 0;
+    rec.MusicFile.setText(QStringLiteral("Gone.mid"));
+    writeRecord(rec);
+    ASSERT_TRUE(start());
+    ASSERT_EQ(closer.texts.size(), 3);
+    EXPECT_EQ(closer.texts[0], QStringLiteral("The skin Gone Skin is missing. It will be replaced "
+                                              "for the default skin."));
+    EXPECT_EQ(closer.texts[1], QStringLiteral("The sounds Gone Sounds are missing. They will be "
+                                              "replaced for the default sounds."));
+    // The music is checked even with music off.
+    EXPECT_EQ(closer.texts[2], QStringLiteral("The music Gone.mid is missing. It will be replaced "
+                                              "for the default music."));
+    const ConfigRecord saved = readRecord();
+    EXPECT_EQ(saved.SkinName.text(), QStringLiteral("Default Skin"));
+    EXPECT_EQ(saved.SoundScheme.text(), QStringLiteral("Default Sounds"));
+    EXPECT_EQ(saved.MusicFile.text(), QStringLiteral("Default Music.MID"));
+}
+
+TEST_F(PrincipalWindowTest, IdleBoardShowsEnabledButtonsAndIdleCommands) {
+    ConfigRecord rec = readRecord();
+    rec.ButtonEnabled[4] = 0;  // button 5 off
+    writeRecord(rec);
+    ASSERT_TRUE(start());
+    EXPECT_TRUE(closer.texts.isEmpty());
+    EXPECT_EQ(principal->size(), QSize(456, 352));
+    EXPECT_EQ(principal->windowTitle(), QStringLiteral("Zelto 2000"));
+    EXPECT_TRUE(principal->buttonImage(5)->isHidden());
+    EXPECT_FALSE(principal->buttonImage(4)->isHidden());
+    EXPECT_EQ(principal->buttonImage(1)->cursor().shape(), Qt::ForbiddenCursor);
+    EXPECT_EQ(principal->controlImage(1)->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(principal->controlImage(2)->cursor().shape(), Qt::ForbiddenCursor);
+    EXPECT_EQ(principal->controlImage(1)->toolTip(), QStringLiteral("Begin a new game"));
+    EXPECT_TRUE(action("Play")->isEnabled());
+    EXPECT_FALSE(action("Quit")->isEnabled());
+    for (int line = 1; line <= 5; ++line) EXPECT_TRUE(principal->infoLabel(line)->text().isEmpty());
+    for (int n = 1; n <= 9; ++n) EXPECT_TRUE(principal->markImage(n)->isHidden());
+}
+
+TEST_F(PrincipalWindowTest, ControlsRespondOnlyInTheirGameState) {
+    ASSERT_TRUE(start());
+    wave.files.clear();
+    // Abort while idle: no pressed picture, no click, nothing happens.
+    const QImage before = principal->controlImage(2)->picture();
+    principal->ControlDown(2);
+    EXPECT_EQ(principal->controlImage(2)->picture(), before);
+    EXPECT_TRUE(wave.files.isEmpty());
+    principal->ControlUp(2);
+    EXPECT_FALSE(principal->rules().Playing());
+
+    principal->ControlDown(1);
+    EXPECT_EQ(wave.files.size(), 1);  // the click
+    principal->ControlUp(1);
+    ASSERT_TRUE(principal->rules().Playing());
+    EXPECT_FALSE(action("Play")->isEnabled());
+    EXPECT_TRUE(action("Quit")->isEnabled());
+    EXPECT_FALSE(action("General")->isEnabled());
+    EXPECT_EQ(principal->infoLabel(1)->text(), QStringLiteral("PC turn"));
+    EXPECT_EQ(principal->controlImage(3)->cursor().shape(), Qt::ForbiddenCursor);
+    EXPECT_EQ(principal->buttonImage(1)->cursor().shape(), Qt::PointingHandCursor);
+
+    // Options during a game: no picture, no click, no dialog.
+    wave.files.clear();
+    const QImage options = principal->controlImage(3)->picture();
+    principal->ControlDown(3);
+    principal->ControlUp(3);
+    EXPECT_EQ(principal->controlImage(3)->picture(), options);
+    EXPECT_TRUE(wave.files.isEmpty());
+    EXPECT_TRUE(closer.titles.isEmpty());
+    EXPECT_TRUE(principal->showTimer().isActive());
+}
+
+TEST_F(PrincipalWindowTest, QuitQuestionNoKeepsTheGameYesReturnsToIdle) {
+    ASSERT_TRUE(start());
+    principal->PlayClick();
+    ASSERT_TRUE(principal->showTimer().isActive());
+    closer.answer = QMessageBox::No;
+    principal->QuitClick();
+    EXPECT_EQ(closer.texts.last(), QStringLiteral("Finish current game?"));
+    EXPECT_TRUE(principal->rules().Playing());
+    EXPECT_TRUE(principal->showTimer().isActive());
+
+    closer.answer = QMessageBox::Yes;
+    principal->QuitClick();
+    EXPECT_FALSE(principal->rules().Playing());
+    EXPECT_FALSE(principal->showTimer().isActive());
+    EXPECT_TRUE(principal->infoLabel(1)->text().isEmpty());
+    EXPECT_TRUE(action("Play")->isEnabled());
+}
+
+TEST_F(PrincipalWindowTest, OnlyTheKeypadDigitsPressBoardButtonsAndRepeatAddsNothing) {
+    ConfigRecord rec = readRecord();
+    rec.PlayMusic = 0;
+    rec.Delay = 100;
+    writeRecord(rec);
+    ASSERT_TRUE(start());
+    principal->PlayClick();
+    for (int tick = 0; tick < 5; ++tick) principal->ShowTimerTimer();
+    ASSERT_TRUE(principal->rules().PlayerTurn());
+    const int due = principal->rules().sequenceAt(1);
+
+    key(Qt::Key_0 + due, Qt::NoModifier);  // the main keyboard's digit
+    EXPECT_EQ(principal->rules().PlayerPos(), 0);
+
+    key(Qt::Key_0 + due, Qt::KeypadModifier);
+    key(Qt::Key_0 + due, Qt::KeypadModifier, false, true);  // repeat: release + press
+    key(Qt::Key_0 + due, Qt::KeypadModifier, true, true);
+    EXPECT_EQ(principal->rules().SeqLength(), 2) << "one press completed round 1";
+    key(Qt::Key_0 + due, Qt::KeypadModifier, false);
+    EXPECT_EQ(principal->infoLabel(1)->text(), QStringLiteral("PC turn"));
+    EXPECT_EQ(principal->infoLabel(2)->text(), QStringLiteral("Score: 1"));
+}
+
+TEST_F(PrincipalWindowTest, DraggingTheBackgroundMovesTheWindowWithThePointer) {
+    ASSERT_TRUE(start());
+    principal->move(100, 100);
+    QWidget* background = principal->findChild<QWidget*>(QStringLiteral("Background"));
+    ASSERT_NE(background, nullptr);
+    auto send = [&](QEvent::Type type, QPoint local, Qt::MouseButton button) {
+        QMouseEvent event(type, QPointF(local), QPointF(background->mapToGlobal(local)), button,
+                          type == QEvent::MouseButtonRelease ? Qt::NoButton : button,
+                          Qt::NoModifier);
+        QApplication::sendEvent(background, &event);
+    };
+    send(QEvent::MouseButtonPress, QPoint(250, 20), Qt::RightButton);
+    send(QEvent::MouseMove, QPoint(260, 15), Qt::RightButton);
+    EXPECT_EQ(principal->pos(), QPoint(110, 95));
+    send(QEvent::MouseButtonRelease, QPoint(250, 20), Qt::RightButton);
+    send(QEvent::MouseMove, QPoint(270, 30), Qt::NoButton);
+    EXPECT_EQ(principal->pos(), QPoint(110, 95)) << "no drag without a press";
+}
+
+TEST_F(PrincipalWindowTest, BrokenDefaultSkinFallsBackToAPlainLookOnce) {
+    ASSERT_TRUE(QFile::remove(appDir + QStringLiteral("/Skins/Default Skin/Button3Down.bmp")));
+    ConfigRecord rec = readRecord();
+    rec.SkinName.setText(QStringLiteral("Midnight"));
+    writeRecord(rec);
+    ASSERT_TRUE(QFile::remove(appDir + QStringLiteral("/Skins/Midnight/Labels.txt")));
+    ASSERT_TRUE(start());
+    ASSERT_EQ(closer.texts.size(), 2);
+    EXPECT_EQ(closer.texts[0], QStringLiteral("Some file(s) of the skin are missing or corrupted. "
+                                              "It will be replaced for the default skin."));
+    EXPECT_FALSE(principal->buttonImage(3)->picture().isNull());
+    // Only memory changed: the file keeps the skin the player chose.
+    EXPECT_EQ(readRecord().SkinName.text(), QStringLiteral("Midnight"));
+}
+
+}  // namespace
