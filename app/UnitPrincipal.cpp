@@ -419,16 +419,32 @@ int TFormPrincipal::keypadDigit(const QKeyEvent* event) {
 }
 
 // Key repeat arrives as release/press pairs; only the real press and release count.
+// A release belongs to the button its key pressed, even if Num Lock changed what the
+// key means in between (some input tools toggle it around a keypad key).
 void TFormPrincipal::keyPressEvent(QKeyEvent* event) {
     const int n = keypadDigit(event);
-    if (n != 0 && !event->isAutoRepeat()) ButtonDown(n);
+    if (n != 0 && !event->isAutoRepeat()) {
+        keysDown_[keyIdentity(event)] = n;
+        ButtonDown(n);
+    }
     QWidget::keyPressEvent(event);
 }
 
 void TFormPrincipal::keyReleaseEvent(QKeyEvent* event) {
-    const int n = keypadDigit(event);
-    if (n != 0 && !event->isAutoRepeat()) ButtonUp(n);
+    if (!event->isAutoRepeat()) {
+        const auto it = keysDown_.find(keyIdentity(event));
+        if (it != keysDown_.end()) {
+            const int n = it->second;
+            keysDown_.erase(it);
+            ButtonUp(n);
+        }
+    }
     QWidget::keyReleaseEvent(event);
+}
+
+quint32 TFormPrincipal::keyIdentity(const QKeyEvent* event) {
+    return event->nativeScanCode() != 0 ? event->nativeScanCode()
+                                        : static_cast<quint32>(event->key());
 }
 
 // ---- GameView ----

@@ -3,6 +3,7 @@
 // two game timers and the hidden menu, forwards every timer, mouse and key event to
 // the game rules and draws what the rules ask for.
 #include <array>
+#include <map>
 #include <memory>
 
 #include <QImage>
@@ -130,6 +131,7 @@ private:
     void centre();
     void rereadConfig();
     static int keypadDigit(const QKeyEvent* event);
+    static quint32 keyIdentity(const QKeyEvent* event);
 
     WaveOutput& wave_;
     std::unique_ptr<MusicPlayer> music_;
@@ -164,4 +166,5 @@ private:
     QAction* Index = nullptr;
     QAction* About = nullptr;
     bool configurationEnabled_ = true;
+    std::map<quint32, int> keysDown_;  // held keypad keys and the button each pressed
 };

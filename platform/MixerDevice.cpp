@@ -25,6 +25,8 @@ MixerDevice::~MixerDevice() {
 bool MixerDevice::ensureOpen() {
     if (state_ != State::Closed) return state_ == State::Open;
     state_ = State::Failed;
+    // SDL would otherwise swallow SIGTERM and SIGINT: the desktop must be able to end us.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     Mix_Init(MIX_INIT_MID);
     if (Mix_OpenAudio(kRate, AUDIO_S16SYS, 2, kChunkFrames) != 0) {

@@ -2,6 +2,8 @@
 // answers with keypad keys, as a player would.
 #include <gtest/gtest.h>
 
+#include <iostream>
+
 #include <QFile>
 
 #include "ConfigRecord.h"
@@ -108,6 +110,9 @@ TEST_F(GameE2eTest, CorrectRoundsThenAWrongPressMakesARecord) {
     std::vector<int> previous;
     for (int round = 1; round <= rounds; ++round) {
         const std::vector<int> steps = watchPlayback(round);
+        std::cerr << "round " << round << ":";
+        for (int step : steps) std::cerr << ' ' << step;
+        std::cerr << '\n';
         ASSERT_EQ(static_cast<int>(steps.size()), round) << "round " << round;
         // One sequence serves the whole game: each round repeats the last one.
         for (size_t i = 0; i < previous.size(); ++i) EXPECT_EQ(steps[i], previous[i]);

@@ -1,5 +1,6 @@
 #include "ModalCloser.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QInputDialog>
