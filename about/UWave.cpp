@@ -10,7 +10,7 @@ namespace {
 // Reads in pieces, so a stream that lies about what follows costs no more memory
 // than it really delivers.
 QByteArray readUpTo(QIODevice& stream, qint32 size) {
-    constexpr qint64 kPiece = 64 * 1024;
+    constexpr qint64 kPiece = qint64{64} * 1024;
     QByteArray image;
     while (image.size() < size) {
         const QByteArray piece = stream.read(std::min<qint64>(kPiece, size - image.size()));

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
+#include <QWindow>
 
 #include "ConfigCheck.h"
 #include "ConfigFile.h"
@@ -47,12 +48,15 @@ constexpr std::array<QPoint, 8> kControlPos = {QPoint(304, 184), QPoint(376, 184
                                                QPoint(304, 304), QPoint(376, 304)};
 constexpr std::array<QPoint, 3> kIconPos = {QPoint(0, 0), QPoint(392, 0), QPoint(424, 0)};
 const std::array<QString, 8> kControlHints = {
-    QStringLiteral("Begin a new game"), QStringLiteral("Abort current game"),
-    QStringLiteral("Set game options"), QStringLiteral("Select skin"),
-    QStringLiteral("Select sounds"),    QStringLiteral("Select music"),
+    QStringLiteral("Begin a new game"),       QStringLiteral("Abort current game"),
+    QStringLiteral("Set game options"),       QStringLiteral("Select skin"),
+    QStringLiteral("Select sounds"),          QStringLiteral("Select music"),
     QStringLiteral("See Zelto 2000 Records"), QStringLiteral("Read help file")};
 const std::array<QString, 3> kIconHints = {QStringLiteral("About ..."), QStringLiteral("Minimize"),
                                            QStringLiteral("Exit Zelto 2000")};
+const std::array<QString, 5> kLabelRoles = {
+    QStringLiteral("Turn status"), QStringLiteral("Score"), QStringLiteral("Sequence"),
+    QStringLiteral("Mistakes left"), QStringLiteral("Player clock")};
 const std::array<const char*, 5> kLabelNames = {"MaxSeqLabel", "CurrSeqLabel", "StatusLabel",
                                                 "MistakesLabel", "TimeLabel"};
 
@@ -96,6 +100,10 @@ void TFormPrincipal::createComponents() {
     Background->setObjectName(QStringLiteral("Background"));
     Background->setGeometry(0, 0, kWidth, kHeight);
     Background->onPress = [this](Qt::MouseButton, QPoint p) {
+        // Wayland lets no client place its own window: ask the compositor to move it.
+        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
+            windowHandle() && windowHandle()->startSystemMove())
+            return;
         drag_.press(p.x(), p.y(), x(), y());
     };
     Background->onMove = [this](Qt::MouseButton, QPoint p) {
@@ -111,7 +119,8 @@ void TFormPrincipal::createComponents() {
         image->setObjectName(QStringLiteral("Button%1Image").arg(n));
         image->setGeometry(QRect(kButtonPos[n - 1], QSize(64, 64)));
         image->setCursor(inactiveCursor());
-        image->setAccessibleName(QStringLiteral("Board button %1").arg(n));
+        image->setAccessibleName(QStringLiteral("Button %1").arg(n));
+        image->setAccessibleDescription(QStringLiteral("Board button %1, keypad %1").arg(n));
         bindPress(image, ButtonImages, &TFormPrincipal::ButtonDown, &TFormPrincipal::ButtonUp, n);
         ButtonImages[n - 1] = image;
     }
@@ -128,8 +137,10 @@ void TFormPrincipal::createComponents() {
         image->setGeometry(QRect(kControlPos[n - 1], QSize(64, 32)));
         image->setToolTip(kControlHints[n - 1]);
         image->setAccessibleName(kControlHints[n - 1]);
+        image->setAccessibleDescription(kControlHints[n - 1]);
         image->setCursor(activeCursor());
-        bindPress(image, ControlImages, &TFormPrincipal::ControlDown, &TFormPrincipal::ControlUp, n);
+        bindPress(image, ControlImages, &TFormPrincipal::ControlDown, &TFormPrincipal::ControlUp,
+                  n);
         ControlImages[n - 1] = image;
     }
     for (int n = 1; n <= 3; ++n) {
@@ -138,6 +149,7 @@ void TFormPrincipal::createComponents() {
         image->setGeometry(QRect(kIconPos[n - 1], QSize(32, 32)));
         image->setToolTip(kIconHints[n - 1]);
         image->setAccessibleName(kIconHints[n - 1]);
+        image->setAccessibleDescription(kIconHints[n - 1]);
         image->setCursor(activeCursor());
         bindPress(image, IconImages, &TFormPrincipal::IconDown, &TFormPrincipal::IconUp, n);
         IconImages[n - 1] = image;
@@ -147,7 +159,8 @@ void TFormPrincipal::createComponents() {
         label->setObjectName(QString::fromLatin1(kLabelNames[line - 1]));
         label->setGeometry(304, 49 + 25 * (line - 1), 136, 16);
         label->setAlignment(Qt::AlignCenter);
-        label->setAttribute(Qt::WA_TransparentForMouseEvents, false);
+        label->setTextFormat(Qt::PlainText);
+        label->setAccessibleName(kLabelRoles[line - 1]);
         InfoLabels[line - 1] = label;
     }
     SetGraphicsPointers();
@@ -233,8 +246,7 @@ bool TFormPrincipal::FormShow() {
         return false;
     }
     const QStringList problems = ConfigCheck::problems(onDisk);
-    if (!problems.isEmpty())
-        QMessageBox::warning(nullptr, kTitle, ConfigCheck::message(problems));
+    if (!problems.isEmpty()) QMessageBox::warning(nullptr, kTitle, ConfigCheck::message(problems));
     rules_.config() = ConfigCheck::makeSafe(onDisk);
     checkDataFolders(onDisk);
 
@@ -251,17 +263,19 @@ bool TFormPrincipal::FormShow() {
 // chosen for a damaged record stay in memory.
 bool TFormPrincipal::checkDataFolders(ConfigRecord& onDisk) {
     ConfigRecord& rec = rules_.config();
-    const bool skinMissing = !FilePath::isDir(appDir_ + QStringLiteral("/Skins/") + rec.SkinName.text());
+    const bool skinMissing =
+        !FilePath::isDir(appDir_ + QStringLiteral("/Skins/") + rec.SkinName.text());
     replaceMissing(onDisk, skinMissing,
                    QStringLiteral("The skin ") + rec.SkinName.text() +
                        QStringLiteral(" is missing. It will be replaced for the default skin."),
                    [](ConfigRecord& r) { r.SkinName.setText(kDefaultSkin); });
     const bool soundsMissing =
         !FilePath::isDir(appDir_ + QStringLiteral("/Sounds/") + rec.SoundScheme.text());
-    replaceMissing(onDisk, soundsMissing,
-                   QStringLiteral("The sounds ") + rec.SoundScheme.text() +
-                       QStringLiteral(" are missing. They will be replaced for the default sounds."),
-                   [](ConfigRecord& r) { r.SoundScheme.setText(kDefaultSounds); });
+    replaceMissing(
+        onDisk, soundsMissing,
+        QStringLiteral("The sounds ") + rec.SoundScheme.text() +
+            QStringLiteral(" are missing. They will be replaced for the default sounds."),
+        [](ConfigRecord& r) { r.SoundScheme.setText(kDefaultSounds); });
     const bool musicMissing =
         !FilePath::isFile(appDir_ + QStringLiteral("/Music/") + rec.MusicFile.text());
     return replaceMissing(
@@ -359,9 +373,13 @@ void TFormPrincipal::IndexClick() {
     GoToWeb->Go();
 }
 
-void TFormPrincipal::AboutClick() { windows_.about->exec(); }
+void TFormPrincipal::AboutClick() {
+    windows_.about->exec();
+}
 
-void TFormPrincipal::ExitsClick() { QApplication::quit(); }
+void TFormPrincipal::ExitsClick() {
+    QApplication::quit();
+}
 
 void TFormPrincipal::closeEvent(QCloseEvent* event) {
     event->accept();
@@ -370,10 +388,18 @@ void TFormPrincipal::closeEvent(QCloseEvent* event) {
 
 // ---- Board, controls and icons ----
 
-void TFormPrincipal::ButtonDown(int n) { rules_.ButtonDown(n); }
-void TFormPrincipal::ButtonUp(int n) { rules_.ButtonUp(n); }
-void TFormPrincipal::ShowTimerTimer() { rules_.ShowTimerTimer(); }
-void TFormPrincipal::TimeTimerTimer() { rules_.TimeTimerTimer(); }
+void TFormPrincipal::ButtonDown(int n) {
+    rules_.ButtonDown(n);
+}
+void TFormPrincipal::ButtonUp(int n) {
+    rules_.ButtonUp(n);
+}
+void TFormPrincipal::ShowTimerTimer() {
+    rules_.ShowTimerTimer();
+}
+void TFormPrincipal::TimeTimerTimer() {
+    rules_.TimeTimerTimer();
+}
 
 void TFormPrincipal::ControlDown(int n) {
     if (!GameRules::controlResponds(n, rules_.Playing())) return;
@@ -387,15 +413,32 @@ void TFormPrincipal::ControlUp(int n) {
     // The new-game control keeps its pressed picture until the game has started.
     if (n != 1) ShowControlPicture(n, Picture::Up);
     switch (n) {
-        case 1: rules_.PlayClick(); break;
-        case 2: rules_.QuitClick(); break;
-        case 3: GeneralClick(); break;
-        case 4: SkinClick(); break;
-        case 5: SoundsClick(); break;
-        case 6: MusicClick(); break;
-        case 7: StatisticClick(); break;
-        case 8: IndexClick(); break;
-        default: break;
+        case 1:
+            rules_.PlayClick();
+            break;
+        case 2:
+            rules_.QuitClick();
+            break;
+        case 3:
+            GeneralClick();
+            break;
+        case 4:
+            SkinClick();
+            break;
+        case 5:
+            SoundsClick();
+            break;
+        case 6:
+            MusicClick();
+            break;
+        case 7:
+            StatisticClick();
+            break;
+        case 8:
+            IndexClick();
+            break;
+        default:
+            break;
     }
 }
 
@@ -470,7 +513,9 @@ void TFormPrincipal::startShowTimer(int intervalMs) {
     ShowTimer.start();
 }
 
-void TFormPrincipal::playSound(const QString& path) { wave_.playFile(path); }
+void TFormPrincipal::playSound(const QString& path) {
+    wave_.playFile(path);
+}
 
 void TFormPrincipal::showGameOver() {
     QMessageBox::information(this, kTitle, QStringLiteral("The game is over."));
@@ -478,10 +523,10 @@ void TFormPrincipal::showGameOver() {
 
 QString TFormPrincipal::askRecordName(const QString& offered) {
     bool ok = false;
-    const QString answer = QInputDialog::getText(
-        this, QStringLiteral("Congratulations!"),
-        QStringLiteral("You made a new record !! Insert your name here:"), QLineEdit::Normal,
-        offered, &ok);
+    const QString answer =
+        QInputDialog::getText(this, QStringLiteral("Congratulations!"),
+                              QStringLiteral("You made a new record !! Insert your name here:"),
+                              QLineEdit::Normal, offered, &ok);
     return ok ? answer : offered;
 }
 

@@ -73,6 +73,18 @@ void writeAll(int fd, const char* from, qsizetype size) {
     }
 }
 
+// Takes the blocks the record needs before a byte changes. A file with holes (a sparse
+// copy) needs new blocks to be rewritten; on a full disk the save then fails whole
+// instead of leaving the record half old, half new.
+void reserveSpace(int fd, qsizetype size) {
+    int rc;
+    do {
+        rc = ::fallocate(fd, FALLOC_FL_KEEP_SIZE, 0, off_t(size));
+    } while (rc != 0 && errno == EINTR);
+    // File systems that cannot reserve report a shortage while writing instead.
+    if (rc != 0 && (errno == ENOSPC || errno == EDQUOT)) fail(errno);
+}
+
 void syncAll(int fd) {
     int rc;
     do {
@@ -98,6 +110,7 @@ void ReadConfig(const QString& appDir, ConfigRecord& rec) {
 void WriteConfig(const QString& appDir, const ConfigRecord& rec) {
     const QByteArray bytes = rec.encode();
     OpenFile file(configPath(appDir));
+    reserveSpace(file.fd(), bytes.size());
     writeAll(file.fd(), bytes.constData(), bytes.size());
     syncAll(file.fd());
     file.close();

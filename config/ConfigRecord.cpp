@@ -1,5 +1,6 @@
 #include "ConfigRecord.h"
 
+#include <cstddef>
 #include <cstring>
 
 namespace {
@@ -59,7 +60,7 @@ ConfigRecord ConfigRecord::decode(const QByteArray& bytes) {
     readRaw(p, kOffSkinName, r.SkinName.raw);
     readRaw(p, kOffReserved, r.Reserved);
     for (int i = 0; i < kTop10Entries; ++i) {
-        r.Top10Scores[i] = readInt32(p + kOffScores + 4 * i);
+        r.Top10Scores[i] = readInt32(p + kOffScores + 4 * static_cast<std::ptrdiff_t>(i));
         readRaw(p, kOffNames + 21 * i, r.Top10Names[i].raw);
     }
     return r;
@@ -80,7 +81,7 @@ QByteArray ConfigRecord::encode() const {
     writeRaw(p, kOffSkinName, SkinName.raw);
     writeRaw(p, kOffReserved, Reserved);
     for (int i = 0; i < kTop10Entries; ++i) {
-        writeInt32(p + kOffScores + 4 * i, Top10Scores[i]);
+        writeInt32(p + kOffScores + 4 * static_cast<std::ptrdiff_t>(i), Top10Scores[i]);
         writeRaw(p, kOffNames + 21 * i, Top10Names[i].raw);
     }
     return bytes;

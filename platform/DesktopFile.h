@@ -10,7 +10,7 @@
 class DesktopFile {
 public:
     // Anything larger is not a key file; it is refused rather than read whole.
-    static constexpr qint64 kMaxFileSize = 4 * 1024 * 1024;
+    static constexpr qint64 kMaxFileSize = qint64{4} * 1024 * 1024;
 
     // Nothing when the file cannot be read or is too large.
     static std::optional<DesktopFile> load(const QString& path);

@@ -12,7 +12,7 @@ QString join(const QString& dir, const QString& name) {
 }
 
 QString findNoCase(const QString& dir, const QString& name) {
-    const QString exact = join(dir, name);
+    QString exact = join(dir, name);
     if (QFileInfo::exists(exact)) return exact;
     const QStringList entries =
         QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
@@ -26,6 +26,8 @@ bool isFile(const QString& path) {
     return info.exists() && info.isFile();
 }
 
-bool isDir(const QString& path) { return QFileInfo(path).isDir(); }
+bool isDir(const QString& path) {
+    return QFileInfo(path).isDir();
+}
 
 }  // namespace FilePath

@@ -80,7 +80,7 @@ QString MimeAppsLookup::desktopFilePath(const QString& desktopId) const {
         !desktopId.endsWith(QLatin1String(".desktop")))
         return QString();
     for (const QString& dir : applicationDirs()) {
-        const QString direct = dir + "/" + desktopId;
+        QString direct = dir + "/" + desktopId;
         if (QFileInfo(direct).isFile()) return direct;
         if (!desktopId.contains(QLatin1Char('-'))) continue;
         for (const QString& file : desktopFilesUnder(dir)) {
@@ -116,7 +116,7 @@ QString MimeAppsLookup::fromDefaults(const QString& mimeType) const {
         const std::optional<DesktopFile> list = DesktopFile::load(listPath);
         if (!list) continue;
         for (const QString& id : list->list(kDefaults, mimeType)) {
-            const QString exec = usableExec(id);
+            QString exec = usableExec(id);
             if (!exec.isEmpty()) return exec;
         }
     }
@@ -131,7 +131,7 @@ QString MimeAppsLookup::fromAddedAssociations(const QString& mimeType,
         if (!list) continue;
         for (const QString& id : list->list(kAdded, mimeType)) {
             if (removed.contains(id)) continue;
-            const QString exec = usableExec(id);
+            QString exec = usableExec(id);
             if (!exec.isEmpty()) return exec;
         }
         for (const QString& id : list->list(kRemoved, mimeType)) removed.insert(id);
@@ -151,7 +151,7 @@ QString MimeAppsLookup::fromDesktopFiles(const QString& mimeType,
             const std::optional<DesktopFile> entry = DesktopFile::load(file);
             if (!entry || !entry->list(kEntry, QStringLiteral("MimeType")).contains(mimeType))
                 continue;
-            const QString exec = usableExec(id);
+            QString exec = usableExec(id);
             if (!exec.isEmpty()) return exec;
         }
     }

@@ -1,5 +1,6 @@
 #include "MixerDevice.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStringList>
@@ -13,7 +14,51 @@ constexpr int kRate = 44100;
 constexpr int kChunkFrames = 512;
 }  // namespace
 
+MixerDevice::MixerDevice() {
+    restTimer_.setSingleShot(true);
+    restTimer_.setInterval(kRestAfterMs);
+    QObject::connect(&restTimer_, &QTimer::timeout, [this] {
+        if (!rest() && holds_ == 0) soundStarted();  // still sounding: look again later
+    });
+}
+
 MixerDevice::~MixerDevice() {
+    shutDown();
+}
+
+void MixerDevice::soundStarted() {
+    // Without an event loop (a command-line tool) the device simply stays open.
+    if (state_ == State::Open && QCoreApplication::instance()) restTimer_.start();
+}
+
+void MixerDevice::holdOpen() {
+    ++holds_;
+    restTimer_.stop();
+}
+
+void MixerDevice::releaseHold() {
+    if (holds_ > 0 && --holds_ == 0) soundStarted();
+}
+
+void MixerDevice::addRestListener(const void* owner, std::function<void()> freeDecoded) {
+    restListeners_.emplace_back(owner, std::move(freeDecoded));
+}
+
+void MixerDevice::removeRestListener(const void* owner) {
+    std::erase_if(restListeners_, [owner](const auto& entry) { return entry.first == owner; });
+}
+
+bool MixerDevice::rest() {
+    if (state_ != State::Open || holds_ > 0 || Mix_Playing(-1) != 0 || Mix_PlayingMusic() != 0)
+        return false;
+    for (const auto& [owner, freeDecoded] : restListeners_) freeDecoded();
+    shutDown();
+    state_ = State::Closed;
+    return true;
+}
+
+void MixerDevice::shutDown() {
+    restTimer_.stop();
     if (state_ != State::Open) return;
     Mix_HaltChannel(-1);
     Mix_HaltMusic();
@@ -38,6 +83,7 @@ bool MixerDevice::ensureOpen() {
     soundFont_ = findSoundFont(defaultSoundFonts());
     if (!soundFont_.isEmpty()) Mix_SetSoundFonts(QFile::encodeName(soundFont_).constData());
     state_ = State::Open;
+    soundStarted();
     return true;
 }
 
@@ -50,9 +96,8 @@ QStringList MixerDevice::defaultSoundFonts() {
     for (const QString& dir :
          {QStringLiteral("/usr/share/sounds/sf2"), QStringLiteral("/usr/share/sounds/sf3"),
           QStringLiteral("/usr/share/soundfonts")})
-        for (const QString& name : QDir(dir).entryList({QStringLiteral("*.sf2"),
-                                                        QStringLiteral("*.sf3")},
-                                                       QDir::Files, QDir::Name))
+        for (const QString& name : QDir(dir).entryList(
+                 {QStringLiteral("*.sf2"), QStringLiteral("*.sf3")}, QDir::Files, QDir::Name))
             candidates << dir + QLatin1Char('/') + name;
     return candidates;
 }

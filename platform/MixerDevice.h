@@ -1,13 +1,18 @@
 #pragma once
 // The sound device, shared by the wave voice and the MIDI players. It is opened on the
 // first sound, not at start-up; when there is no device the game simply stays silent.
+#include <functional>
+#include <utility>
+#include <vector>
+
 #include <QString>
+#include <QTimer>
 
 class MixerDevice {
 public:
     static constexpr int kVoiceChannel = 0;
 
-    MixerDevice() = default;
+    MixerDevice();
     ~MixerDevice();
     MixerDevice(const MixerDevice&) = delete;
     MixerDevice& operator=(const MixerDevice&) = delete;
@@ -15,6 +20,20 @@ public:
     // True when the device is open; tries once, never again after a failure.
     bool ensureOpen();
     bool failed() const { return state_ == State::Failed; }
+
+    // SDL mixes for as long as the device is open, even in silence, so the device closes
+    // after a while without sound and an idle game costs no CPU; the next sound opens it
+    // again. A loaded piece of music keeps it open.
+    static constexpr int kRestAfterMs = 15000;
+    bool isOpen() const { return state_ == State::Open; }
+    void soundStarted();  // restarts the countdown to rest
+    void holdOpen();      // a piece of music was loaded
+    void releaseHold();   // and freed
+    // Called before the device closes, to free what was decoded for it.
+    void addRestListener(const void* owner, std::function<void()> freeDecoded);
+    void removeRestListener(const void* owner);
+    // Closes the device now if nothing sounds and nothing holds it; true when it did.
+    bool rest();
 
     // The General MIDI soundfont handed to the synthesizer, empty when none is installed.
     const QString& soundFont() const { return soundFont_; }
@@ -24,6 +43,11 @@ public:
 
 private:
     enum class State { Closed, Open, Failed };
+    void shutDown();
+
     State state_ = State::Closed;
+    int holds_ = 0;
+    QTimer restTimer_;
+    std::vector<std::pair<const void*, std::function<void()>>> restListeners_;
     QString soundFont_;
 };

@@ -2,9 +2,9 @@
 
 #include <atomic>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QMetaObject>
-#include <QPointer>
 
 #include <SDL_mixer.h>
 
@@ -13,9 +13,15 @@
 namespace {
 const QString kNoDevice = QStringLiteral("No MCI device open");
 
-// SDL_mixer has one music stream and one finished-hook for the whole process; this
-// names the player whose play owns the stream now.
+// SDL_mixer has one music stream and one finished-hook for the whole process. These name
+// the player that holds the stream and its play; SDL's audio thread reads them.
 std::atomic<MixerMusicPlayer*> streamOwner{nullptr};
+std::atomic<quint64> streamPlay{0};
+
+quint64 nextPlayId() {
+    static quint64 plays = 0;  // user-interface thread only
+    return ++plays;
+}
 
 bool looksLikeMidi(const QString& path) {
     QFile file(path);
@@ -43,7 +49,9 @@ void MixerMusicPlayer::requireOpen() const {
     if (!open_) throw MciError(kNoDevice);
 }
 
-bool MixerMusicPlayer::ownsStream() const { return streamOwner.load() == this; }
+bool MixerMusicPlayer::ownsStream() const {
+    return streamOwner.load() == this;
+}
 
 void MixerMusicPlayer::open() {
     close();
@@ -54,38 +62,53 @@ void MixerMusicPlayer::open() {
         open_ = true;
         return;
     }
+    if (!Mix_HasMusicDecoder("MIDI"))
+        throw MciError(QStringLiteral("No MIDI synthesizer is available to play ") + fileName_);
     music_ = Mix_LoadMUS(QFile::encodeName(fileName_).constData());
     if (!music_) throw MciError(openFailure(fileName_));
+    device_.holdOpen();
     open_ = true;
     silent_ = false;
+    held_ = false;
     state_ = State::Stopped;
-    resumeAt_ = 0;
-    atEnd_ = false;
 }
 
 void MixerMusicPlayer::play() {
     requireOpen();
     if (silent_) return;
-    if (state_ == State::Paused && ownsStream()) {
-        Mix_ResumeMusic();
-        state_ = State::Playing;
-        return;
-    }
-    if (state_ == State::Playing) endPlay();  // a new play supersedes this one
-    if (atEnd_) resumeAt_ = 0;                 // auto-rewind
-    MixerMusicPlayer* previous = streamOwner.exchange(this);
-    if (previous && previous != this) previous->endPlay();
-    Mix_HookMusicFinished(&MixerMusicPlayer::musicFinishedHook);
-    static std::atomic<quint64> plays{0};
-    playId_ = ++plays;
-    atEnd_ = false;
-    if (Mix_PlayMusic(music_, 0) != 0) {
-        streamOwner.store(nullptr);
-        endPlay();
-        return;
-    }
-    if (resumeAt_ > 0) Mix_SetMusicPosition(resumeAt_);
+    // A paused or stopped piece goes on where it stands, as a new play that supersedes
+    // the old one; a piece that ended starts over.
+    if (ownsStream() && (state_ != State::Stopped || held_) && Mix_PlayingMusic() != 0)
+        continueOnStream();
+    else
+        startFromTop();
+}
+
+void MixerMusicPlayer::continueOnStream() {
+    endPlay();  // a pending notification is superseded by this play
+    Mix_ResumeMusic();
+    held_ = false;
     state_ = State::Playing;
+    playId_ = nextPlayId();
+    streamPlay.store(playId_);
+    // The hook may have read the previous play just before the piece ended.
+    if (Mix_PlayingMusic() == 0) playedToEnd(playId_);
+}
+
+void MixerMusicPlayer::startFromTop() {
+    streamPlay.store(0);
+    MixerMusicPlayer* previous = streamOwner.exchange(nullptr);
+    if (previous && previous != this) previous->supersede();
+    endPlay();
+    held_ = false;
+    Mix_HookMusicFinished(&MixerMusicPlayer::musicFinishedHook);
+    // A play that cannot start notifies nothing, so looping music simply stops.
+    if (Mix_PlayMusic(music_, 0) != 0) return;
+    state_ = State::Playing;
+    playId_ = nextPlayId();
+    streamOwner.store(this);
+    streamPlay.store(playId_);
+    if (Mix_PlayingMusic() == 0) playedToEnd(playId_);
 }
 
 void MixerMusicPlayer::pause() {
@@ -100,36 +123,49 @@ void MixerMusicPlayer::pause() {
     }
 }
 
+// The stream is only paused, so a later play goes on from the same place.
 void MixerMusicPlayer::stop() {
     requireOpen();
     if (silent_ || state_ == State::Stopped) return;
     if (ownsStream()) {
-        const double at = Mix_GetMusicPosition(music_);
-        resumeAt_ = at > 0 ? at : 0;
-        streamOwner.store(nullptr);
-        Mix_HaltMusic();
+        streamPlay.store(0);
+        Mix_PauseMusic();
+        held_ = true;
     }
     endPlay();
 }
 
 void MixerMusicPlayer::rewind() {
     requireOpen();
-    resumeAt_ = 0;
-    atEnd_ = false;
-    if (!silent_ && ownsStream() && state_ != State::Stopped) Mix_RewindMusic();
+    if (silent_) return;
+    releaseStream();
+    endPlay();
 }
 
 void MixerMusicPlayer::close() {
     if (!open_) return;
-    if (ownsStream()) {
-        streamOwner.store(nullptr);
-        Mix_HaltMusic();
+    releaseStream();
+    endPlay();
+    if (music_) {
+        Mix_FreeMusic(music_);
+        device_.releaseHold();
     }
-    if (state_ != State::Stopped) endPlay();
-    if (music_) Mix_FreeMusic(music_);
     music_ = nullptr;
     open_ = false;
     silent_ = false;
+}
+
+void MixerMusicPlayer::releaseStream() {
+    held_ = false;
+    if (!ownsStream()) return;
+    streamOwner.store(nullptr);
+    streamPlay.store(0);
+    Mix_HaltMusic();
+}
+
+void MixerMusicPlayer::supersede() {
+    held_ = false;
+    endPlay();
 }
 
 // The end of a play is announced after the running handler has returned, like any
@@ -140,24 +176,30 @@ void MixerMusicPlayer::endPlay() {
     playId_ = 0;
     if (id == 0) return;
     QMetaObject::invokeMethod(
-        this, [this] { if (onNotify_) onNotify_(); }, Qt::QueuedConnection);
-}
-
-void MixerMusicPlayer::finishedOnAudioThread() {
-    QPointer<MixerMusicPlayer> self(this);
-    QMetaObject::invokeMethod(
         this,
-        [self] {
-            if (!self || !self->ownsStream() || self->state_ != State::Playing) return;
-            streamOwner.store(nullptr);
-            self->atEnd_ = true;
-            self->resumeAt_ = 0;
-            self->endPlay();
+        [this] {
+            if (onNotify_) onNotify_();
         },
         Qt::QueuedConnection);
 }
 
+void MixerMusicPlayer::playedToEnd(quint64 play) {
+    if (!ownsStream() || playId_ != play) return;  // stopped or replaced meanwhile
+    streamOwner.store(nullptr);
+    streamPlay.store(0);
+    endPlay();
+}
+
+// Runs on SDL's audio thread: it only hands the play's id over to the user-interface
+// thread, which finds the player there, if it still holds the stream.
 void MixerMusicPlayer::musicFinishedHook() {
-    // Runs on SDL's audio thread: never touch the player here, only hand over.
-    if (MixerMusicPlayer* owner = streamOwner.load()) owner->finishedOnAudioThread();
+    const quint64 play = streamPlay.load();
+    QCoreApplication* app = QCoreApplication::instance();
+    if (play == 0 || !app) return;
+    QMetaObject::invokeMethod(
+        app,
+        [play] {
+            if (MixerMusicPlayer* owner = streamOwner.load()) owner->playedToEnd(play);
+        },
+        Qt::QueuedConnection);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // A MIDI player on SDL_mixer's music stream (FluidSynth with a General MIDI soundfont).
 // Every play ends with exactly one notification on the user-interface thread: played to
-// the end, stopped, superseded by another player, or closed.
+// the end, stopped, superseded by another play, or closed.
 #include <functional>
 
 #include <QObject>
@@ -31,23 +31,28 @@ public:
 
     bool playing() const { return state_ == State::Playing; }
     bool paused() const { return state_ == State::Paused; }
+    // Opened without a sound device: plays nothing and never notifies.
+    bool silent() const { return silent_; }
 
 private:
     enum class State { Stopped, Playing, Paused };
     void requireOpen() const;
     bool ownsStream() const;
+    void startFromTop();
+    void continueOnStream();
+    void releaseStream();            // halts the stream if this player holds it
+    void supersede();                // another player took the stream
     void endPlay();                  // the current play is over: notify once
-    void finishedOnAudioThread();  // SDL's hook, from the audio thread
+    void playedToEnd(quint64 play);  // on the UI thread, from SDL's finished hook
     static void musicFinishedHook();
 
     MixerDevice& device_;
     QString fileName_;
     _Mix_Music* music_ = nullptr;
     bool open_ = false;
-    bool silent_ = false;  // opened with no sound device: plays nothing, never notifies
+    bool silent_ = false;
     State state_ = State::Stopped;
-    double resumeAt_ = 0;  // seconds; where a stopped play goes on
-    bool atEnd_ = false;
+    bool held_ = false;   // stopped, with the stream paused where it stood
     quint64 playId_ = 0;  // the play whose notification is still due, 0 for none
     std::function<void()> onNotify_;
 };

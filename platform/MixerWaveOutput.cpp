@@ -9,9 +9,11 @@
 
 #include "FilePath.h"
 #include "MixerDevice.h"
+#include "WaveImage.h"
 
 namespace {
-Mix_Chunk* decode(const QByteArray& image) {
+Mix_Chunk* decode(const QByteArray& riff) {
+    const QByteArray image = WaveImage::clamped(riff);
     if (image.isEmpty()) return nullptr;
     SDL_RWops* rw = SDL_RWFromConstMem(image.constData(), static_cast<int>(image.size()));
     return rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
@@ -25,16 +27,39 @@ void put16(QByteArray& out, int v) {
 void put32(QByteArray& out, quint32 v) {
     for (int i = 0; i < 4; ++i) out.append(char((v >> (8 * i)) & 0xff));
 }
+
+// Scheme folders copied from case-blind systems may spell the folder or the file
+// differently; each missing piece of the path is looked up ignoring case.
+QString findPathNoCase(const QString& path) {
+    const QFileInfo asked(path);
+    if (asked.exists()) return path;
+    const QString parent = asked.path();
+    if (parent == path || asked.fileName().isEmpty()) return QString();
+    const QString dir = findPathNoCase(parent);
+    return dir.isEmpty() ? QString() : FilePath::findNoCase(dir, asked.fileName());
+}
 }  // namespace
 
-MixerWaveOutput::MixerWaveOutput(MixerDevice& device) : device_(device) {}
+MixerWaveOutput::MixerWaveOutput(MixerDevice& device) : device_(device) {
+    device_.addRestListener(this, [this] { freeChunks(); });
+}
 
 MixerWaveOutput::~MixerWaveOutput() {
-    if (!device_.ensureOpen()) return;
+    device_.removeRestListener(this);
+    freeChunks();
+}
+
+// Chunks exist only while the device is open; never open it just to close it.
+void MixerWaveOutput::freeChunks() {
+    if (cache_.empty() && !beep_ && !memoryChunk_) return;
     Mix_HaltChannel(MixerDevice::kVoiceChannel);
-    for (auto& [path, cached] : cache_) Mix_FreeChunk(cached.chunk);
+    for (auto& [path, cached] : cache_)
+        if (cached.chunk) Mix_FreeChunk(cached.chunk);
+    cache_.clear();
     if (beep_) Mix_FreeChunk(beep_);
+    beep_ = nullptr;
     freeMemoryChunk();
+    lastChunk_ = nullptr;
 }
 
 QByteArray MixerWaveOutput::beepImage() {
@@ -80,10 +105,8 @@ void MixerWaveOutput::playMemory(const QByteArray& riffImage) {
     start(memoryChunk_, memoryChunk_ ? Last::Memory : Last::Silence);
 }
 
-// Scheme folders copied from case-blind systems may spell the file differently.
 Mix_Chunk* MixerWaveOutput::chunkFor(const QString& path) {
-    const QFileInfo asked(path);
-    const QString found = FilePath::findNoCase(asked.path(), asked.fileName());
+    const QString found = findPathNoCase(path);
     if (found.isEmpty()) return nullptr;
     const QFileInfo info(found);
     if (!info.isFile()) return nullptr;
@@ -95,7 +118,7 @@ Mix_Chunk* MixerWaveOutput::chunkFor(const QString& path) {
         if (it->second.chunk) Mix_FreeChunk(it->second.chunk);
         cache_.erase(it);
     }
-    Mix_Chunk* chunk = Mix_LoadWAV(QFile::encodeName(found).constData());
+    Mix_Chunk* chunk = decode(WaveImage::fromFile(found));
     // A broken file is remembered too, so it is not decoded again on every press.
     cache_[found] = Cached{chunk, info.lastModified(), info.size()};
     return chunk;
@@ -105,7 +128,9 @@ void MixerWaveOutput::start(Mix_Chunk* chunk, Last kind) {
     Mix_HaltChannel(MixerDevice::kVoiceChannel);
     last_ = kind;
     lastChunk_ = chunk;
-    if (chunk) Mix_PlayChannel(MixerDevice::kVoiceChannel, chunk, 0);
+    if (!chunk) return;
+    Mix_PlayChannel(MixerDevice::kVoiceChannel, chunk, 0);
+    device_.soundStarted();
 }
 
 void MixerWaveOutput::freeMemoryChunk() {

@@ -40,6 +40,7 @@ private:
     Mix_Chunk* chunkFor(const QString& path);
     void start(Mix_Chunk* chunk, Last kind);
     void freeMemoryChunk();
+    void freeChunks();
 
     MixerDevice& device_;
     std::map<QString, Cached> cache_;

@@ -1,6 +1,7 @@
 # Wave output and MIDI player on SDL2_mixer.
 add_library(zelto_platform_sound STATIC
   ${CMAKE_CURRENT_LIST_DIR}/MixerDevice.cpp ${CMAKE_CURRENT_LIST_DIR}/MixerDevice.h
+  ${CMAKE_CURRENT_LIST_DIR}/WaveImage.cpp ${CMAKE_CURRENT_LIST_DIR}/WaveImage.h
   ${CMAKE_CURRENT_LIST_DIR}/MixerWaveOutput.cpp ${CMAKE_CURRENT_LIST_DIR}/MixerWaveOutput.h
   ${CMAKE_CURRENT_LIST_DIR}/MixerMusicPlayer.cpp ${CMAKE_CURRENT_LIST_DIR}/MixerMusicPlayer.h
 )

@@ -86,10 +86,11 @@ QImage readWithQt(const QByteArray& bytes, const char* format, bool icon, QStrin
     // Only the format the extension names: no second guess from the contents.
     reader.setAutoDetectImageFormat(false);
     reader.setDecideFormatFromContent(false);
-    reader.setAllocationLimit(kAllocationLimitMb);
+    // Process-wide in Qt 6; every picture the game reads shares the one limit.
+    QImageReader::setAllocationLimit(kAllocationLimitMb);
     if (!icon && bitmapCutShort(bytes))
         return fail(error, QStringLiteral("Not a valid BMP picture (data cut short)"));
-    const QImage image = icon ? readIcon(reader) : reader.read();
+    QImage image = icon ? readIcon(reader) : reader.read();
     if (!image.isNull()) return image;
     const QString why = reader.errorString();
     return fail(error, QStringLiteral("Not a valid %1 picture (%2)")

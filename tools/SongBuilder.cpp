@@ -183,6 +183,7 @@ std::vector<int> SongBuilder::chordTones(const QString& symbol) {
     else
         throw SongError("unknown chord: " + symbol.toStdString());
     std::vector<int> tones;
+    tones.reserve(steps.size());
     for (int s : steps) tones.push_back((root + s) % 12);
     return tones;
 }

@@ -62,7 +62,7 @@ void appendGlyph(QPainterPath& out, const char* spec, double dx, double scale) {
         return QPointF(dx + t[i].toDouble() * scale, t[i + 1].toDouble() * scale);
     };
     for (qsizetype i = 0; i < t.size();) {
-        const QString cmd = t[i];
+        const QString& cmd = t[i];
         if (cmd == QLatin1String("M")) {
             out.moveTo(pt(i + 1));
             i += 3;

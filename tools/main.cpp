@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
 
     DataTool::Options options;
     QString error;
-    if (!DataTool::parse(app.arguments().mid(1), options, error)) {
+    if (!DataTool::parse(QCoreApplication::arguments().mid(1), options, error)) {
         std::fprintf(stderr, "zelto-data: %s\n%s\n", qPrintable(error),
                      qPrintable(DataTool::usage()));
         return 2;

@@ -1,0 +1,136 @@
+// Choosing the General MIDI soundfont, and opening the device only when asked.
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "ClickSound.h"
+#include "ConfigRecord.h"
+#include "MediaFiles.h"
+#include "MixerDevice.h"
+#include "RecordingWave.h"
+#include "ScopedEnv.h"
+
+namespace {
+
+class SoundFontTest : public ::testing::Test {
+protected:
+    QString font(const QString& name, int size = 64) {
+        const QString path = dir.path() + QLatin1Char('/') + name;
+        EXPECT_TRUE(MediaFiles::write(path, QByteArray(size, 's')));
+        return path;
+    }
+    QString missing(const QString& name) const { return dir.path() + QLatin1Char('/') + name; }
+    QString canonical(const QString& path) const { return QFileInfo(path).canonicalFilePath(); }
+
+    QTemporaryDir dir;
+};
+
+}  // namespace
+
+TEST_F(SoundFontTest, FirstExistingCandidateWins) {
+    const QString a = font(QStringLiteral("a.sf2"));
+    const QString b = font(QStringLiteral("b.sf3"));
+    EXPECT_EQ(MixerDevice::findSoundFont({a, b}), canonical(a));
+    EXPECT_EQ(MixerDevice::findSoundFont({b, a}), canonical(b));
+}
+
+TEST_F(SoundFontTest, MissingCandidatesAreSkipped) {
+    const QString b = font(QStringLiteral("b.sf2"));
+    EXPECT_EQ(MixerDevice::findSoundFont({missing(QStringLiteral("a.sf2")), b}), canonical(b));
+}
+
+TEST_F(SoundFontTest, EmptyFilesAreSkipped) {
+    const QString empty = font(QStringLiteral("empty.sf2"), 0);
+    const QString b = font(QStringLiteral("b.sf2"));
+    EXPECT_EQ(MixerDevice::findSoundFont({empty, b}), canonical(b));
+}
+
+TEST_F(SoundFontTest, FoldersAreSkipped) {
+    ASSERT_TRUE(MediaFiles::makeDir(missing(QStringLiteral("folder.sf2"))));
+    const QString b = font(QStringLiteral("b.sf2"));
+    EXPECT_EQ(MixerDevice::findSoundFont({missing(QStringLiteral("folder.sf2")), b}), canonical(b));
+}
+
+TEST_F(SoundFontTest, LinkIsFollowedToItsFile) {
+    const QString target = font(QStringLiteral("real.sf2"));
+    const QString link = missing(QStringLiteral("default-GM.sf2"));
+    ASSERT_TRUE(QFile::link(target, link));
+    EXPECT_EQ(MixerDevice::findSoundFont({link}), canonical(target));
+}
+
+TEST_F(SoundFontTest, DanglingLinkIsSkipped) {
+    const QString link = missing(QStringLiteral("dangling.sf2"));
+    ASSERT_TRUE(QFile::link(missing(QStringLiteral("gone.sf2")), link));
+    const QString b = font(QStringLiteral("b.sf2"));
+    EXPECT_EQ(MixerDevice::findSoundFont({link, b}), canonical(b));
+}
+
+TEST_F(SoundFontTest, NothingUsableGivesAnEmptyName) {
+    const QString empty = font(QStringLiteral("empty.sf2"), 0);
+    EXPECT_TRUE(MixerDevice::findSoundFont({missing(QStringLiteral("x.sf2")), empty}).isEmpty());
+    EXPECT_TRUE(MixerDevice::findSoundFont({}).isEmpty());
+    EXPECT_TRUE(MixerDevice::findSoundFont({QString()}).isEmpty());
+}
+
+TEST(SoundFontDefaults, EveryDefaultCandidateIsAnAbsoluteSoundFontPath) {
+    const QStringList candidates = MixerDevice::defaultSoundFonts();
+    ASSERT_FALSE(candidates.isEmpty());
+    for (const QString& path : candidates) {
+        EXPECT_TRUE(path.startsWith(QLatin1Char('/'))) << path.toStdString();
+        EXPECT_TRUE(path.endsWith(QStringLiteral(".sf2")) || path.endsWith(QStringLiteral(".sf3")))
+            << path.toStdString();
+    }
+}
+
+// --- opening ---
+
+TEST(MixerDeviceOpen, OpensOnceAndStaysOpen) {
+    MixerDevice device;
+    EXPECT_FALSE(device.failed());
+    EXPECT_TRUE(device.ensureOpen());
+    EXPECT_TRUE(device.ensureOpen());
+    EXPECT_FALSE(device.failed());
+}
+
+TEST(MixerDeviceOpen, InstalledSoundFontIsHandedToTheSynthesizer) {
+    MixerDevice device;
+    ASSERT_TRUE(device.ensureOpen());
+    EXPECT_EQ(device.soundFont(), MixerDevice::findSoundFont(MixerDevice::defaultSoundFonts()));
+}
+
+TEST(MixerDeviceOpen, MissingDriverFailsOnceAndIsNotRetried) {
+    ScopedEnv env;
+    env.set("SDL_AUDIODRIVER", QStringLiteral("no-such-driver"));
+    MixerDevice device;
+    EXPECT_FALSE(device.ensureOpen());
+    EXPECT_TRUE(device.failed());
+    env.set("SDL_AUDIODRIVER", QStringLiteral("dummy"));
+    EXPECT_FALSE(device.ensureOpen()) << "a failed device stays silent for the run";
+    EXPECT_TRUE(device.soundFont().isEmpty());
+}
+
+TEST(MixerDeviceOpen, RestOfAClosedOrFailedDeviceDoesNothing) {
+    MixerDevice device;
+    EXPECT_FALSE(device.rest());
+    EXPECT_FALSE(device.isOpen());
+    EXPECT_FALSE(device.failed());
+    device.soundStarted();
+    EXPECT_FALSE(device.isOpen()) << "only a sound opens the device";
+}
+
+// The click of Ok and Cancel: the record's scheme, and only when sounds are on.
+TEST(ClickRule, ClicksWithTheRecordsSchemeOnlyWhenSoundsAreOn) {
+    ConfigRecord rec;
+    rec.SoundScheme.setText(QStringLiteral("Bells"));
+    RecordingWave wave;
+    for (std::uint8_t flag : {0, 2, 255}) {
+        rec.PlaySounds = flag;
+        playClick(wave, rec, QStringLiteral("/games/zelto"));
+    }
+    EXPECT_TRUE(wave.files.isEmpty());
+    rec.PlaySounds = 1;
+    playClick(wave, rec, QStringLiteral("/games/zelto"));
+    EXPECT_EQ(wave.files, QStringList{QStringLiteral("/games/zelto/Sounds/Bells/Click.wav")});
+}

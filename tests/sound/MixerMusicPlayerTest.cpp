@@ -1,0 +1,507 @@
+// The MIDI player on SDL_mixer's dummy driver: the error of a closed player, opening,
+// pause and stop, and one notification per play, delivered on the event loop.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <SDL_mixer.h>
+
+#include "MediaFiles.h"
+#include "MixerDevice.h"
+#include "MixerMusicPlayer.h"
+#include "ScopedEnv.h"
+
+namespace {
+
+const QString kNoDevice = QStringLiteral("No MCI device open");
+// 96 ticks are half a second: a short piece ends quickly, a long one outlasts any check.
+constexpr int kShortPiece = 58;
+constexpr int kLongPiece = 96 * 8;
+// Generous: the dummy driver plays in real time on a busy machine.
+constexpr int kPatienceMs = 10000;
+
+QString errorOf(const std::function<void()>& operation) {
+    try {
+        operation();
+    } catch (const MciError& e) {
+        return e.text();
+    }
+    return QStringLiteral("<no error>");
+}
+
+// Runs the event loop until `done` holds, with a timer as the guard.
+bool runUntil(const std::function<bool()>& done, int timeoutMs = kPatienceMs) {
+    if (done()) return true;
+    QEventLoop loop;
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done()) loop.quit();
+    });
+    guard.start(timeoutMs);
+    poll.start(5);
+    loop.exec();
+    return done();
+}
+
+// Lets queued events arrive for a while, to show that nothing more comes.
+void settle(int ms = 300) {
+    QTest::qWait(ms);
+}
+
+class MusicPlayerTest : public ::testing::Test {
+protected:
+    MusicPlayerTest() {
+        player.setOnNotify([this] { ++notes; });
+    }
+
+    QString midiFile(const QString& name, int ticks) {
+        const QString path = dir.path() + QLatin1Char('/') + name;
+        EXPECT_TRUE(MediaFiles::write(path, MediaFiles::midi(ticks)));
+        return path;
+    }
+
+    QString otherFile(const QString& name, const QByteArray& bytes) {
+        const QString path = dir.path() + QLatin1Char('/') + name;
+        EXPECT_TRUE(MediaFiles::write(path, bytes));
+        return path;
+    }
+
+    void openPiece(int ticks) {
+        player.setFileName(midiFile(QStringLiteral("Piece.mid"), ticks));
+        ASSERT_EQ(errorOf([this] { player.open(); }), QStringLiteral("<no error>"));
+    }
+
+    QTemporaryDir dir;
+    MixerDevice device;
+    MixerMusicPlayer player{device};
+    int notes = 0;
+};
+
+}  // namespace
+
+// A loaded piece keeps the device open even while stopped, so it can go on where it
+// stood; closing the piece lets the device rest.
+TEST_F(MusicPlayerTest, AnOpenPieceKeepsTheDeviceFromResting) {
+    openPiece(kLongPiece);
+    player.play();
+    player.stop();
+    EXPECT_FALSE(device.rest());
+    player.close();
+    EXPECT_TRUE(device.rest());
+    EXPECT_FALSE(device.isOpen());
+    openPiece(kLongPiece);
+    EXPECT_TRUE(device.isOpen());
+    player.play();
+    EXPECT_TRUE(player.playing());
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+}
+
+// --- a player with no file open ---
+
+TEST_F(MusicPlayerTest, EveryOperationOnANeverOpenedPlayerFailsWithNoMciDeviceOpen) {
+    EXPECT_EQ(errorOf([this] { player.play(); }), kNoDevice);
+    EXPECT_EQ(errorOf([this] { player.pause(); }), kNoDevice);
+    EXPECT_EQ(errorOf([this] { player.stop(); }), kNoDevice);
+    EXPECT_EQ(errorOf([this] { player.rewind(); }), kNoDevice);
+    EXPECT_FALSE(player.isOpen());
+}
+
+TEST_F(MusicPlayerTest, EveryOperationAfterCloseFailsWithNoMciDeviceOpen) {
+    openPiece(kLongPiece);
+    player.close();
+    EXPECT_FALSE(player.isOpen());
+    EXPECT_EQ(errorOf([this] { player.play(); }), kNoDevice);
+    EXPECT_EQ(errorOf([this] { player.pause(); }), kNoDevice);
+    EXPECT_EQ(errorOf([this] { player.stop(); }), kNoDevice);
+    EXPECT_EQ(errorOf([this] { player.rewind(); }), kNoDevice);
+}
+
+TEST_F(MusicPlayerTest, CloseOnAClosedPlayerDoesNothing) {
+    EXPECT_EQ(errorOf([this] { player.close(); }), QStringLiteral("<no error>"));
+    openPiece(kLongPiece);
+    player.close();
+    EXPECT_EQ(errorOf([this] { player.close(); }), QStringLiteral("<no error>"));
+    settle(50);
+    EXPECT_EQ(notes, 0) << "nothing was playing";
+}
+
+// --- opening ---
+
+TEST_F(MusicPlayerTest, TinyMidiFileOpens) {
+    openPiece(kShortPiece);
+    EXPECT_TRUE(player.isOpen());
+    EXPECT_FALSE(player.playing());
+    EXPECT_EQ(player.fileName(), dir.path() + QStringLiteral("/Piece.mid"));
+}
+
+TEST_F(MusicPlayerTest, TextFileNamedMidFailsToOpenWithItsOwnMessage) {
+    player.setFileName(otherFile(QStringLiteral("Notes.mid"), "just some notes\n"));
+    const QString error = errorOf([this] { player.open(); });
+    EXPECT_NE(error, QStringLiteral("<no error>"));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(player.isOpen());
+    EXPECT_EQ(errorOf([this] { player.play(); }), kNoDevice);
+}
+
+TEST_F(MusicPlayerTest, WaveNamedMidFailsToOpen) {
+    player.setFileName(otherFile(QStringLiteral("Wave.mid"), MediaFiles::wave(1000)));
+    const QString error = errorOf([this] { player.open(); });
+    EXPECT_NE(error, QStringLiteral("<no error>"));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_FALSE(player.isOpen());
+}
+
+TEST_F(MusicPlayerTest, EmptyFileFailsToOpen) {
+    player.setFileName(otherFile(QStringLiteral("Empty.mid"), QByteArray()));
+    EXPECT_NE(errorOf([this] { player.open(); }), QStringLiteral("<no error>"));
+    EXPECT_FALSE(player.isOpen());
+}
+
+TEST_F(MusicPlayerTest, MissingFileFailsToOpenNamingTheFile) {
+    player.setFileName(dir.path() + QStringLiteral("/Gone.mid"));
+    const QString error = errorOf([this] { player.open(); });
+    EXPECT_TRUE(error.contains(QStringLiteral("Gone.mid"))) << error.toStdString();
+    EXPECT_FALSE(player.isOpen());
+}
+
+TEST_F(MusicPlayerTest, NoFileNameFailsToOpen) {
+    EXPECT_NE(errorOf([this] { player.open(); }), QStringLiteral("<no error>"));
+    EXPECT_FALSE(player.isOpen());
+}
+
+TEST_F(MusicPlayerTest, FailedOpenLeavesThePlayerClosedEvenIfAFileWasOpen) {
+    openPiece(kLongPiece);
+    player.setFileName(otherFile(QStringLiteral("Bad.mid"), "MThx"));
+    EXPECT_NE(errorOf([this] { player.open(); }), QStringLiteral("<no error>"));
+    EXPECT_FALSE(player.isOpen());
+    EXPECT_EQ(errorOf([this] { player.stop(); }), kNoDevice);
+}
+
+// --- one notification per play ---
+
+TEST_F(MusicPlayerTest, PlayThenStopNotifiesOnceAndOnlyOnTheEventLoop) {
+    openPiece(kLongPiece);
+    player.play();
+    EXPECT_TRUE(player.playing());
+    player.stop();
+    EXPECT_FALSE(player.playing());
+    EXPECT_EQ(notes, 0) << "not inside stop: after the running handler has returned";
+    EXPECT_TRUE(runUntil([this] { return notes > 0; }));
+    settle();
+    EXPECT_EQ(notes, 1);
+}
+
+TEST_F(MusicPlayerTest, PieceThatPlaysToItsEndNotifiesOnce) {
+    openPiece(kShortPiece);
+    player.play();
+    EXPECT_TRUE(runUntil([this] { return notes > 0; }));
+    EXPECT_FALSE(player.playing());
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+    settle();
+    EXPECT_EQ(notes, 1);
+}
+
+TEST_F(MusicPlayerTest, PlayAfterTheEndStartsAgainAndNotifiesAgain) {
+    openPiece(kShortPiece);
+    player.play();
+    ASSERT_TRUE(runUntil([this] { return notes == 1; }));
+    player.play();
+    EXPECT_TRUE(player.playing());
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    EXPECT_TRUE(runUntil([this] { return notes == 2; }));
+    settle();
+    EXPECT_EQ(notes, 2);
+}
+
+TEST_F(MusicPlayerTest, LoopingFromTheNotificationRepeatsThePiece) {
+    openPiece(kShortPiece);
+    bool looping = true;
+    player.setOnNotify([&] {
+        ++notes;
+        if (looping) player.play();
+    });
+    player.play();
+    EXPECT_TRUE(runUntil([this] { return notes >= 3; }));
+    looping = false;
+    player.stop();
+    EXPECT_FALSE(player.playing());
+    settle();
+    const int total = notes;
+    settle();
+    EXPECT_EQ(notes, total) << "nothing plays once the loop is left";
+}
+
+TEST_F(MusicPlayerTest, StopTwiceNotifiesOnce) {
+    openPiece(kLongPiece);
+    player.play();
+    player.stop();
+    player.stop();
+    settle();
+    EXPECT_EQ(notes, 1);
+}
+
+TEST_F(MusicPlayerTest, StopWithoutPlayNeverNotifies) {
+    openPiece(kLongPiece);
+    player.stop();
+    player.rewind();
+    settle(100);
+    EXPECT_EQ(notes, 0);
+}
+
+TEST_F(MusicPlayerTest, CloseWhilePlayingNotifiesOnce) {
+    openPiece(kLongPiece);
+    player.play();
+    player.close();
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+    EXPECT_EQ(notes, 0);
+    EXPECT_TRUE(runUntil([this] { return notes > 0; }));
+    settle();
+    EXPECT_EQ(notes, 1);
+}
+
+TEST_F(MusicPlayerTest, OpeningAgainWhilePlayingEndsThePlayWithOneNotification) {
+    openPiece(kLongPiece);
+    player.play();
+    player.setFileName(midiFile(QStringLiteral("Second.mid"), kLongPiece));
+    player.open();
+    EXPECT_TRUE(player.isOpen());
+    EXPECT_FALSE(player.playing()) << "the second file is opened, not played";
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+    settle();
+    EXPECT_EQ(notes, 1);
+}
+
+TEST_F(MusicPlayerTest, PlayWhilePlayingSupersedesTheFirstPlay) {
+    openPiece(kLongPiece);
+    player.play();
+    player.play();
+    EXPECT_TRUE(player.playing());
+    EXPECT_TRUE(runUntil([this] { return notes > 0; }));
+    EXPECT_TRUE(player.playing()) << "the second play goes on";
+    player.stop();
+    settle();
+    EXPECT_EQ(notes, 2);
+}
+
+TEST_F(MusicPlayerTest, PlayerDestroyedWithANotificationDueNeverCallsBack) {
+    auto doomed = std::make_unique<MixerMusicPlayer>(device);
+    int calls = 0;
+    doomed->setOnNotify([&] { ++calls; });
+    doomed->setFileName(midiFile(QStringLiteral("Doomed.mid"), kLongPiece));
+    doomed->open();
+    doomed->play();
+    doomed->stop();
+    doomed.reset();
+    settle(100);
+    EXPECT_EQ(calls, 0);
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+}
+
+// --- pause ---
+
+TEST_F(MusicPlayerTest, PauseTogglesBetweenPausedAndPlaying) {
+    openPiece(kLongPiece);
+    player.play();
+    player.pause();
+    EXPECT_TRUE(player.paused());
+    EXPECT_EQ(Mix_PausedMusic(), 1);
+    player.pause();
+    EXPECT_TRUE(player.playing());
+    EXPECT_EQ(Mix_PausedMusic(), 0);
+    settle(100);
+    EXPECT_EQ(notes, 0) << "pausing does not end the play";
+}
+
+// Like any new play request, the resuming play supersedes the paused one.
+TEST_F(MusicPlayerTest, PlayAfterPauseResumesAndSupersedesThePausedPlay) {
+    openPiece(kLongPiece);
+    player.play();
+    player.pause();
+    player.play();
+    EXPECT_TRUE(player.playing());
+    EXPECT_EQ(Mix_PausedMusic(), 0);
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    EXPECT_TRUE(runUntil([this] { return notes > 0; }));
+    settle();
+    EXPECT_EQ(notes, 1);
+    EXPECT_TRUE(player.playing());
+    player.stop();
+    settle();
+    EXPECT_EQ(notes, 2);
+}
+
+TEST_F(MusicPlayerTest, PauseOfAStoppedPlayerDoesNothing) {
+    openPiece(kLongPiece);
+    player.pause();
+    EXPECT_FALSE(player.paused());
+    EXPECT_FALSE(player.playing());
+    player.play();
+    player.stop();
+    const int pausedBefore = Mix_PausedMusic();
+    player.pause();
+    EXPECT_FALSE(player.paused());
+    EXPECT_FALSE(player.playing());
+    EXPECT_EQ(Mix_PausedMusic(), pausedBefore) << "pause does not resume a stopped piece";
+}
+
+TEST_F(MusicPlayerTest, StopWhilePausedNotifiesOnce) {
+    openPiece(kLongPiece);
+    player.play();
+    player.pause();
+    player.stop();
+    EXPECT_FALSE(player.paused());
+    EXPECT_FALSE(player.playing());
+    settle();
+    EXPECT_EQ(notes, 1);
+}
+
+// SDL_mixer cannot tell or set the place in a MIDI piece: a stopped piece keeps its
+// place by holding the stream paused, and a rewind lets it go.
+TEST_F(MusicPlayerTest, StopHoldsThePieceWhereItStoodAndPlayGoesOn) {
+    openPiece(kLongPiece);
+    player.play();
+    player.stop();
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    EXPECT_EQ(Mix_PausedMusic(), 1);
+    player.play();
+    EXPECT_TRUE(player.playing());
+    EXPECT_EQ(Mix_PausedMusic(), 0);
+    settle();
+    EXPECT_EQ(notes, 1) << "only the stopped play has ended";
+}
+
+TEST_F(MusicPlayerTest, PieceContinuedAfterStopStillNotifiesAtItsEnd) {
+    openPiece(kShortPiece);
+    player.play();
+    player.stop();
+    player.play();
+    EXPECT_TRUE(runUntil([this] { return notes == 2; }));
+    EXPECT_FALSE(player.playing());
+    settle();
+    EXPECT_EQ(notes, 2);
+}
+
+TEST_F(MusicPlayerTest, RewindAfterStopLetsTheStreamGoAndPlayStartsOver) {
+    openPiece(kLongPiece);
+    player.play();
+    player.stop();
+    player.rewind();
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+    player.play();
+    EXPECT_TRUE(player.playing());
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    EXPECT_EQ(Mix_PausedMusic(), 0);
+    settle();
+    EXPECT_EQ(notes, 1);
+}
+
+// --- two players share the one music stream ---
+
+class TwoPlayersTest : public MusicPlayerTest {
+protected:
+    TwoPlayersTest() {
+        other.setOnNotify([this] { ++otherNotes; });
+        openPiece(kLongPiece);
+        other.setFileName(midiFile(QStringLiteral("Other.mid"), kLongPiece));
+        other.open();
+    }
+
+    MixerMusicPlayer other{device};
+    int otherNotes = 0;
+};
+
+TEST_F(TwoPlayersTest, SecondPlayerSupersedesTheFirstWhichIsNotifiedOnce) {
+    player.play();
+    other.play();
+    EXPECT_FALSE(player.playing());
+    EXPECT_TRUE(other.playing());
+    EXPECT_TRUE(runUntil([this] { return notes > 0; }));
+    settle();
+    EXPECT_EQ(notes, 1);
+    EXPECT_EQ(otherNotes, 0);
+}
+
+TEST_F(TwoPlayersTest, SupersededPlayerCannotStopOrPauseTheOther) {
+    player.play();
+    other.play();
+    player.stop();
+    player.pause();
+    EXPECT_TRUE(other.playing());
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    EXPECT_EQ(Mix_PausedMusic(), 0);
+    settle();
+    EXPECT_EQ(notes, 1) << "the stop of an ended play is no second ending";
+}
+
+TEST_F(TwoPlayersTest, ClosingTheSupersededPlayerLeavesTheOtherPlaying) {
+    player.play();
+    other.play();
+    player.close();
+    EXPECT_TRUE(other.playing());
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    other.stop();
+    settle();
+    EXPECT_EQ(notes, 1);
+    EXPECT_EQ(otherNotes, 1);
+}
+
+TEST_F(TwoPlayersTest, PausedPlayerThatLostTheStreamStartsAfresh) {
+    player.play();
+    player.pause();
+    other.play();
+    EXPECT_FALSE(player.paused());
+    player.play();
+    EXPECT_TRUE(player.playing());
+    EXPECT_EQ(Mix_PausedMusic(), 0);
+    EXPECT_FALSE(other.playing());
+    settle();
+    EXPECT_EQ(notes, 1);
+    EXPECT_EQ(otherNotes, 1);
+}
+
+// --- no sound device ---
+
+TEST(MusicPlayerWithoutDevice, OpensAndPlaysSilentlyWithoutNotifying) {
+    ScopedEnv env;
+    env.set("SDL_AUDIODRIVER", QStringLiteral("no-such-driver"));
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/Piece.mid");
+    ASSERT_TRUE(MediaFiles::write(path, MediaFiles::midi(kShortPiece)));
+    MixerDevice device;
+    MixerMusicPlayer player(device);
+    int notes = 0;
+    player.setOnNotify([&] { ++notes; });
+    player.setFileName(path);
+    EXPECT_EQ(errorOf([&] { player.open(); }), QStringLiteral("<no error>"));
+    EXPECT_TRUE(player.isOpen());
+    EXPECT_EQ(errorOf([&] { player.play(); }), QStringLiteral("<no error>"));
+    EXPECT_EQ(errorOf([&] { player.pause(); }), QStringLiteral("<no error>"));
+    EXPECT_EQ(errorOf([&] { player.stop(); }), QStringLiteral("<no error>"));
+    settle(100);
+    EXPECT_EQ(notes, 0);
+    player.close();
+    EXPECT_EQ(errorOf([&] { player.play(); }), kNoDevice);
+}
+
+TEST(MusicPlayerWithoutDevice, NonMidiFileStillFailsToOpen) {
+    ScopedEnv env;
+    env.set("SDL_AUDIODRIVER", QStringLiteral("no-such-driver"));
+    QTemporaryDir dir;
+    const QString path = dir.path() + QStringLiteral("/Notes.mid");
+    ASSERT_TRUE(MediaFiles::write(path, "plain text"));
+    MixerDevice device;
+    MixerMusicPlayer player(device);
+    player.setFileName(path);
+    EXPECT_NE(errorOf([&] { player.open(); }), QStringLiteral("<no error>"));
+    EXPECT_FALSE(player.isOpen());
+}
