@@ -32,8 +32,8 @@ TEST_F(StartupE2eTest, SplashThenCentredMainWindowThatTheExitIconCloses) {
     // While the splash is up the main window is not shown yet.
     EXPECT_TRUE(x.findWindows(kMainTitle).isEmpty());
 
-    const auto main = x.waitForWindow(kMainTitle, 10000,
-                                      [this](const QString& id) { return isMainWindow(id); });
+    const auto main =
+        x.waitForWindow(kMainTitle, 10000, [this](const QString& id) { return isMainWindow(id); });
     ASSERT_TRUE(main) << "no 456 x 352 window titled Zelto 2000";
     const QRect geometry = x.windowGeometry(*main);
     EXPECT_EQ(geometry.topLeft(), QPoint((1024 - 456) / 2, (768 - 352) / 2));
@@ -54,8 +54,8 @@ TEST_F(StartupE2eTest, MissingConfigShowsTheMessageAndEnds) {
     ASSERT_TRUE(QFile::remove(appDir + QStringLiteral("/Config.dat")));
     ASSERT_TRUE(x.launchGame(QStringLiteral(ZELTO_BINARY), appDir));
     ASSERT_TRUE(x.waitForWindow(QStringLiteral("^Logo$"), 10000));
-    const auto box = x.waitForWindow(kMainTitle, 10000,
-                                     [this](const QString& id) { return !isMainWindow(id); });
+    const auto box =
+        x.waitForWindow(kMainTitle, 10000, [this](const QString& id) { return !isMainWindow(id); });
     ASSERT_TRUE(box) << "no message box";
     EXPECT_TRUE(x.findWindows(kMainTitle).size() == 1);
     x.focus(*box);

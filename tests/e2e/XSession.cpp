@@ -55,10 +55,10 @@ bool XSession::startServer() {
         display_ = QStringLiteral(":%1").arg(number);
         server_ = std::make_unique<QProcess>();
         server_->setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        server_->start(QStringLiteral("Xvfb"),
-                       {display_, QStringLiteral("-screen"), QStringLiteral("0"),
-                        QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"),
-                        QStringLiteral("tcp")});
+        server_->start(
+            QStringLiteral("Xvfb"),
+            {display_, QStringLiteral("-screen"), QStringLiteral("0"),
+             QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
         if (!server_->waitForStarted(5000)) return false;
         const bool up = waitUntil(
             [this] {
@@ -99,7 +99,9 @@ void XSession::stopGame() {
     game_->waitForFinished(1000);
 }
 
-bool XSession::gameRunning() const { return game_ && game_->state() != QProcess::NotRunning; }
+bool XSession::gameRunning() const {
+    return game_ && game_->state() != QProcess::NotRunning;
+}
 
 std::optional<int> XSession::waitForExit(int timeoutMs) {
     if (!game_) return std::nullopt;
@@ -130,8 +132,8 @@ QStringList XSession::findWindows(const QString& pattern) const {
 }
 
 QRect XSession::windowGeometry(const QString& id) const {
-    const QString out = xdotoolOutput({QStringLiteral("getwindowgeometry"),
-                                       QStringLiteral("--shell"), id});
+    const QString out =
+        xdotoolOutput({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), id});
     QRect r;
     for (const QString& line : out.split(QLatin1Char('\n'))) {
         const int eq = line.indexOf(QLatin1Char('='));
@@ -174,9 +176,9 @@ bool XSession::waitUntil(const std::function<bool()>& condition, int timeoutMs, 
 QImage XSession::screenshot() const {
     QProcess p;
     p.setProcessEnvironment(env());
-    p.start(QStringLiteral("import"), {QStringLiteral("-display"), display_,
-                                       QStringLiteral("-window"), QStringLiteral("root"),
-                                       QStringLiteral("png:-")});
+    p.start(QStringLiteral("import"),
+            {QStringLiteral("-display"), display_, QStringLiteral("-window"),
+             QStringLiteral("root"), QStringLiteral("png:-")});
     if (!p.waitForFinished(10000)) return QImage();
     return QImage::fromData(p.readAllStandardOutput(), "PNG");
 }
@@ -185,11 +187,15 @@ void XSession::focus(const QString& id) const {
     xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), id});
 }
 
-void XSession::key(const QString& keysym) const { xdotool({QStringLiteral("key"), keysym}); }
+void XSession::key(const QString& keysym) const {
+    xdotool({QStringLiteral("key"), keysym});
+}
 void XSession::keyDown(const QString& keysym) const {
     xdotool({QStringLiteral("keydown"), keysym});
 }
-void XSession::keyUp(const QString& keysym) const { xdotool({QStringLiteral("keyup"), keysym}); }
+void XSession::keyUp(const QString& keysym) const {
+    xdotool({QStringLiteral("keyup"), keysym});
+}
 
 void XSession::type(const QString& text) const {
     xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"), text});
@@ -201,8 +207,8 @@ void XSession::click(QPoint screenPos, int button) const {
 }
 
 void XSession::mouseDown(QPoint screenPos, int button) const {
-    xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"),
-             QString::number(screenPos.x()), QString::number(screenPos.y())});
+    xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(screenPos.x()),
+             QString::number(screenPos.y())});
     xdotool({QStringLiteral("mousedown"), QString::number(button)});
 }
 
