@@ -87,6 +87,8 @@ TFormAbout::TFormAbout(WaveOutput& wave, QWidget* parent)
     buttton_->setCursor(Qt::PointingHandCursor);
     buttton_->setPixmap(buttonUp_);
     buttton_->installEventFilter(this);
+    buttton_->setAccessibleName(QStringLiteral("Close"));
+    buttton_->setAccessibleDescription(QStringLiteral("Close the about box"));
 
     goToWeb_.setUrl(kProductPage);
     goToWeb_.setBrowserState(gwMaximized);
@@ -136,6 +138,8 @@ QLabel* TFormAbout::makeLink(const QString& name, const QString& text, const QSt
     link->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     link->setCursor(Qt::PointingHandCursor);
     link->setToolTip(hint);
+    link->setAccessibleName(hint);
+    link->setAccessibleDescription(text);
     link->installEventFilter(this);
     return link;
 }

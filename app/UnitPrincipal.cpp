@@ -160,7 +160,8 @@ void TFormPrincipal::createComponents() {
         label->setGeometry(304, 49 + 25 * (line - 1), 136, 16);
         label->setAlignment(Qt::AlignCenter);
         label->setTextFormat(Qt::PlainText);
-        label->setAccessibleName(kLabelRoles[line - 1]);
+        // No fixed name: a screen reader then reads, and hears of every change to, the text.
+        label->setAccessibleDescription(kLabelRoles[line - 1]);
         InfoLabels[line - 1] = label;
     }
     SetGraphicsPointers();

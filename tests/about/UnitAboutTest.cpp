@@ -1,6 +1,8 @@
 // The about box: its look, the close button, dragging and the two links.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+
 #include <QDir>
 #include <QGuiApplication>
 #include <QLabel>
@@ -93,6 +95,16 @@ TEST_F(AboutBox, LinksLookLikeLinksAndSitOnTheCredits) {
     EXPECT_EQ(about.Label2()->toolTip(), "Contact the author");
     EXPECT_EQ(about.Label3()->toolTip(), "Visit Zelto's web page");
     EXPECT_LT(about.Label2()->y(), about.Label3()->y());
+    // A screen reader announces each link by its hint and the picture button as Close.
+    auto spoken = [](QWidget* w) {
+        QAccessibleInterface* ai = QAccessible::queryAccessibleInterface(w);
+        return ai ? ai->text(QAccessible::Name) : QString();
+    };
+    EXPECT_EQ(spoken(about.Label2()), "Contact the author");
+    EXPECT_EQ(spoken(about.Label3()), "Visit Zelto's web page");
+    QWidget* close = about.findChild<QWidget*>(QStringLiteral("Buttton"));
+    ASSERT_NE(close, nullptr);
+    EXPECT_EQ(spoken(close), "Close");
 }
 
 TEST_F(AboutBox, EmbeddedPicturesAreLoaded) {

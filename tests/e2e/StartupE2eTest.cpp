@@ -1,6 +1,8 @@
 // The real program in a real X window: start-up, the window, and the missing-file stop.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <QFile>
 
 #include "XSession.h"
@@ -16,8 +18,20 @@ protected:
         ASSERT_FALSE(appDir.isEmpty());
     }
 
-    bool isMainWindow(const QString& id) const {
-        return x.windowGeometry(id).size() == QSize(456, 352);
+    bool isMainWindow(const QString& id, int scale = 1) const {
+        return x.windowGeometry(id).size() == QSize(456, 352) * scale;
+    }
+
+    // The main window as drawn on the screen, with the game then ended.
+    QImage mainWindowShot(int scale) {
+        if (!x.launchGame(QStringLiteral(ZELTO_BINARY), appDir)) return QImage();
+        const auto main = x.waitForWindow(
+            kMainTitle, 20000, [&](const QString& id) { return isMainWindow(id, scale); });
+        if (!main) return QImage();
+        x.waitUntil([] { return false; }, 500);  // let it paint
+        const QImage shot = x.screenshot().copy(x.windowGeometry(*main));
+        x.stopGame();
+        return shot;
     }
 
     XSession x;
@@ -63,5 +77,25 @@ TEST_F(StartupE2eTest, MissingConfigShowsTheMessageAndEnds) {
     const auto code = x.waitForExit(10000);
     ASSERT_TRUE(code) << "the program did not end after the message";
     EXPECT_EQ(*code, 0);
+}
+// On a screen scaled by two the window keeps its layout in logical pixels: twice the
+// size, and the same picture when brought back to one.
+TEST_F(StartupE2eTest, AtScaleTwoTheWindowKeepsItsLayout) {
+    const QImage one = mainWindowShot(1);
+    ASSERT_EQ(one.size(), QSize(456, 352));
+    x.setGameEnv(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+    const QImage two = mainWindowShot(2);
+    ASSERT_EQ(two.size(), QSize(912, 704)) << "no main window twice the size";
+    const QImage back = two.scaled(one.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                            .convertToFormat(one.format());
+    qint64 difference = 0;
+    for (int y = 0; y < one.height(); ++y)
+        for (int x0 = 0; x0 < one.width(); ++x0) {
+            const QRgb a = one.pixel(x0, y), b = back.pixel(x0, y);
+            difference += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                          std::abs(qBlue(a) - qBlue(b));
+        }
+    const double perChannel = double(difference) / (one.width() * one.height() * 3);
+    EXPECT_LT(perChannel, 10.0) << "the scaled window shows something else or cuts it off";
 }
 }  // namespace

@@ -85,7 +85,9 @@ QString XSession::makeAppDir(const QString& sourceAppDir) {
 
 bool XSession::launchGame(const QString& binary, const QString& appDir) {
     game_ = std::make_unique<QProcess>();
-    game_->setProcessEnvironment(env());
+    QProcessEnvironment e = env();
+    e.insert(gameEnv_);
+    game_->setProcessEnvironment(e);
     game_->setWorkingDirectory(appDir);
     game_->setProcessChannelMode(QProcess::ForwardedChannels);
     game_->start(binary, {});

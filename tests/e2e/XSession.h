@@ -22,6 +22,8 @@ public:
     // Copies `sourceAppDir` into a fresh temporary folder and returns its path.
     QString makeAppDir(const QString& sourceAppDir);
     bool launchGame(const QString& binary, const QString& appDir);
+    // An environment variable for the games launched from now on.
+    void setGameEnv(const QString& name, const QString& value) { gameEnv_.insert(name, value); }
     bool gameRunning() const;
     qint64 gamePid() const { return game_ ? game_->processId() : 0; }
     void stopGame();
@@ -53,5 +55,6 @@ private:
     std::unique_ptr<QProcess> server_;
     std::unique_ptr<QProcess> game_;
     QString display_;
+    QProcessEnvironment gameEnv_;
     QStringList tempDirs_;
 };

@@ -2,6 +2,7 @@
 // command rules of the control panel and the menu keys, keypad input and dragging.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -94,8 +95,8 @@ protected:
         top10 = std::make_unique<TFormTop10>(wave);
         logo = std::make_unique<TFormLogo>(wave);
         logo->TimerTimer();  // the splash's time is up: it closes as soon as it shows
-        principal->setWindows({general.get(), skin.get(), sounds.get(), music.get(),
-                               about.get(), top10.get(), logo.get()});
+        principal->setWindows({general.get(), skin.get(), sounds.get(), music.get(), about.get(),
+                               top10.get(), logo.get()});
         return principal->FormShow();
     }
 
@@ -104,8 +105,8 @@ protected:
     }
 
     void key(int key, Qt::KeyboardModifiers modifiers, bool press = true, bool repeat = false) {
-        QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, key, modifiers,
-                        QString(), repeat);
+        QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, key, modifiers, QString(),
+                        repeat);
         QApplication::sendEvent(principal.get(), &event);
     }
 
@@ -181,6 +182,38 @@ TEST_F(PrincipalWindowTest, IdleBoardShowsEnabledButtonsAndIdleCommands) {
     EXPECT_FALSE(action("Quit")->isEnabled());
     for (int line = 1; line <= 5; ++line) EXPECT_TRUE(principal->infoLabel(line)->text().isEmpty());
     for (int n = 1; n <= 9; ++n) EXPECT_TRUE(principal->markImage(n)->isHidden());
+}
+
+// What a screen reader says: every board button, control and title icon has a name and
+// a description, and the info lines are read by their current text.
+TEST_F(PrincipalWindowTest, ScreenReadersFindNamesAndTheInfoLinesText) {
+    ASSERT_TRUE(start());
+    auto text = [](QWidget* w, QAccessible::Text kind) {
+        QAccessibleInterface* ai = QAccessible::queryAccessibleInterface(w);
+        return ai ? ai->text(kind) : QString();
+    };
+    std::vector<QWidget*> parts;
+    for (int n = 1; n <= 9; ++n) parts.push_back(principal->buttonImage(n));
+    for (int n = 1; n <= 8; ++n) parts.push_back(principal->controlImage(n));
+    for (int n = 1; n <= 3; ++n)
+        parts.push_back(principal->findChild<QWidget*>(QStringLiteral("Icon%1Image").arg(n)));
+    for (QWidget* part : parts) {
+        ASSERT_NE(part, nullptr);
+        EXPECT_FALSE(text(part, QAccessible::Name).isEmpty()) << part->objectName().toStdString();
+        EXPECT_FALSE(text(part, QAccessible::Description).isEmpty())
+            << part->objectName().toStdString();
+    }
+    EXPECT_EQ(text(principal->buttonImage(7), QAccessible::Name), QStringLiteral("Button 7"));
+    EXPECT_EQ(text(principal->controlImage(1), QAccessible::Name),
+              QStringLiteral("Begin a new game"));
+
+    action("Play")->trigger();
+    for (int line = 2; line <= 5; ++line) {
+        QLabel* label = principal->infoLabel(line);
+        EXPECT_FALSE(label->text().isEmpty()) << line;
+        EXPECT_EQ(text(label, QAccessible::Name), label->text()) << line;
+        EXPECT_FALSE(text(label, QAccessible::Description).isEmpty()) << line;
+    }
 }
 
 TEST_F(PrincipalWindowTest, ControlsRespondOnlyInTheirGameState) {
