@@ -9,8 +9,7 @@
 // Carries the player's own error text ("No MCI device open", or why a file failed to open).
 class MciError : public std::runtime_error {
 public:
-    explicit MciError(const QString& text)
-        : std::runtime_error(text.toStdString()), text_(text) {}
+    explicit MciError(const QString& text) : std::runtime_error(text.toStdString()), text_(text) {}
     const QString& text() const { return text_; }
 
 private:

@@ -14,17 +14,7 @@
 #include "IoErrorBox.h"
 
 SelectionDialog::SelectionDialog(WaveOutput& wave, const QString& caption, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
-      wave_(wave) {
-    setWindowTitle(caption);
-    setFixedSize(kClientWidth, kClientHeight);
-    QFont base = font();
-    base.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Sans Serif")});
-    base.setPointSize(8);
-    setFont(base);
-
+    : FixedDialog(parent, QString(), caption, QSize(kClientWidth, kClientHeight)), wave_(wave) {
     list_ = new QListWidget(this);
     list_->setGeometry(6, 8, 138, 96);
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -69,7 +59,9 @@ bool SelectionDialog::readRecordAndCentre() {
     return true;
 }
 
-void SelectionDialog::clickSound() { playClick(wave_, config_, appDir_); }
+void SelectionDialog::clickSound() {
+    playClick(wave_, config_, appDir_);
+}
 
 bool SelectionDialog::writeRecord() {
     try {

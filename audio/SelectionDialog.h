@@ -2,7 +2,7 @@
 // What the sound and music selection dialogs share: a list on the left, a preview
 // panel on the right, Ok and Cancel, the dialog's own copy of Config.dat read at each
 // showing, and the click sound on Ok and Cancel.
-#include <QDialog>
+#include "FixedDialog.h"
 
 #include "ConfigRecord.h"
 
@@ -12,7 +12,7 @@ class QListWidget;
 class QPushButton;
 class WaveOutput;
 
-class SelectionDialog : public QDialog {
+class SelectionDialog : public FixedDialog {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 230;

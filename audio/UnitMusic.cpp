@@ -36,7 +36,9 @@ TFormMusic::TFormMusic(WaveOutput& wave, std::unique_ptr<MusicPlayer> preview, Q
 
 TFormMusic::~TFormMusic() = default;
 
-QString TFormMusic::musicDir() const { return FilePath::join(appDir_, QStringLiteral("Music")); }
+QString TFormMusic::musicDir() const {
+    return FilePath::join(appDir_, QStringLiteral("Music"));
+}
 
 void TFormMusic::setButtons(bool play, bool pause, bool stop) {
     ButtonPlay->setEnabled(play);

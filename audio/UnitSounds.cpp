@@ -41,7 +41,9 @@ void TFormSounds::FormShow() {
     list_->clearSelection();
 }
 
-bool TFormSounds::SomeSelected() const { return !list_->selectedItems().isEmpty(); }
+bool TFormSounds::SomeSelected() const {
+    return !list_->selectedItems().isEmpty();
+}
 
 void TFormSounds::ListBoxClick() {
     if (!SomeSelected()) return;

@@ -18,8 +18,10 @@ void insert(ConfigRecord& rec, int rank, int score, const QString& name) {
     if (!categoryValid(rec) || rank < 1 || rank > kRanks) return;
     const int base = rec.recordIndex(1) - 1;  // so that base + r is rank r
     // From rank 9 upward so that nothing is overwritten before it has moved.
-    for (int r = kRanks - 1; r >= rank; --r) rec.Top10Scores[base + r + 1] = rec.Top10Scores[base + r];
-    for (int r = kRanks - 1; r >= rank; --r) rec.Top10Names[base + r + 1] = rec.Top10Names[base + r];
+    for (int r = kRanks - 1; r >= rank; --r)
+        rec.Top10Scores[base + r + 1] = rec.Top10Scores[base + r];
+    for (int r = kRanks - 1; r >= rank; --r)
+        rec.Top10Names[base + r + 1] = rec.Top10Names[base + r];
     rec.Top10Scores[base + rank] = score;
     rec.Top10Names[base + rank].setText(name.left(kMaxNameLength));
 }

@@ -56,18 +56,9 @@ std::uint8_t flag(bool on) {
 }  // namespace
 
 TFormGeneral::TFormGeneral(WaveOutput& wave, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : FixedDialog(parent, QStringLiteral("FormGeneral"), QStringLiteral("Game Configuration"),
+                  QSize(kClientWidth, kClientHeight)),
       wave_(wave) {
-    setObjectName(QStringLiteral("FormGeneral"));
-    setWindowTitle(QStringLiteral("Game Configuration"));
-    setFixedSize(kClientWidth, kClientHeight);
-    QFont base = font();
-    base.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Sans Serif")});
-    base.setPointSize(8);
-    setFont(base);
-
     Bevel2 = makeBevel(this, QStringLiteral("Bevel2"), QRect(6, 8, 241, 154), false);
     makeLabel(this, QStringLiteral("Label1"), QRect(16, 20, 89, 17),
               QStringLiteral("Buttons enabled"));

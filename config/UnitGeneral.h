@@ -4,8 +4,8 @@
 // shown and writes the whole record back on Ok.
 #include <array>
 
-#include <QDialog>
 #include <QString>
+#include "FixedDialog.h"
 
 #include "ConfigRecord.h"
 
@@ -16,7 +16,7 @@ class QPushButton;
 class QScrollBar;
 class WaveOutput;
 
-class TFormGeneral : public QDialog {
+class TFormGeneral : public FixedDialog {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 254;

@@ -44,18 +44,9 @@ QFrame* makeBevel(QWidget* parent, const QString& name, const QRect& geometry) {
 }  // namespace
 
 TFormTop10::TFormTop10(WaveOutput& wave, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : FixedDialog(parent, QStringLiteral("FormTop10"), QStringLiteral("Zelto 2000 Records"),
+                  QSize(kClientWidth, kClientHeight)),
       wave_(wave) {
-    setObjectName(QStringLiteral("FormTop10"));
-    setWindowTitle(QStringLiteral("Zelto 2000 Records"));
-    setFixedSize(kClientWidth, kClientHeight);
-    QFont base = font();
-    base.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Sans Serif")});
-    base.setPointSize(8);
-    setFont(base);
-
     Shape = new QWidget(this);
     Shape->setObjectName(QStringLiteral("Shape"));
     Shape->setGeometry(10, 111, 222, 16);

@@ -4,8 +4,8 @@
 #include <array>
 #include <cstdint>
 
-#include <QDialog>
 #include <QString>
+#include "FixedDialog.h"
 
 #include "ConfigRecord.h"
 
@@ -15,7 +15,7 @@ class QPushButton;
 class QWidget;
 class WaveOutput;
 
-class TFormTop10 : public QDialog {
+class TFormTop10 : public FixedDialog {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 240;

@@ -43,8 +43,7 @@ QByteArray encode(const QString& text, bool* lossless) {
         if (ch.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) ++i;
         int b = byteFor(ch.unicode());
         // A lone C1 control round-trips the unassigned bytes.
-        if (b < 0 && ch.unicode() >= 0x80 && ch.unicode() < 0xA0 &&
-            kHigh[ch.unicode() - 0x80] == 0)
+        if (b < 0 && ch.unicode() >= 0x80 && ch.unicode() < 0xA0 && kHigh[ch.unicode() - 0x80] == 0)
             b = ch.unicode();
         if (b < 0) {
             ok = false;

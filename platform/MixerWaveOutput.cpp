@@ -8,6 +8,7 @@
 #include <SDL_mixer.h>
 
 #include "FilePath.h"
+#include "LittleEndian.h"
 #include "MixerDevice.h"
 #include "WaveImage.h"
 
@@ -17,15 +18,6 @@ Mix_Chunk* decode(const QByteArray& riff) {
     if (image.isEmpty()) return nullptr;
     SDL_RWops* rw = SDL_RWFromConstMem(image.constData(), static_cast<int>(image.size()));
     return rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
-}
-
-void put16(QByteArray& out, int v) {
-    out.append(char(v & 0xff));
-    out.append(char((v >> 8) & 0xff));
-}
-
-void put32(QByteArray& out, quint32 v) {
-    for (int i = 0; i < 4; ++i) out.append(char((v >> (8 * i)) & 0xff));
 }
 
 // Scheme folders copied from case-blind systems may spell the folder or the file
@@ -69,20 +61,20 @@ QByteArray MixerWaveOutput::beepImage() {
     for (int i = 0; i < kSamples; ++i) {
         const double fade = std::min(1.0, (kSamples - i) / 600.0);
         const double s = std::sin(2 * M_PI * 880.0 * i / kRate) * 0.35 * fade;
-        put16(pcm, static_cast<int>(s * 32767));
+        LittleEndian::append16(pcm, static_cast<int>(s * 32767));
     }
     QByteArray out("RIFF");
-    put32(out, 36 + pcm.size());
+    LittleEndian::append32(out, 36 + pcm.size());
     out.append("WAVEfmt ");
-    put32(out, 16);
-    put16(out, 1);  // PCM
-    put16(out, 1);  // mono
-    put32(out, kRate);
-    put32(out, kRate * 2);
-    put16(out, 2);
-    put16(out, 16);
+    LittleEndian::append32(out, 16);
+    LittleEndian::append16(out, 1);  // PCM
+    LittleEndian::append16(out, 1);  // mono
+    LittleEndian::append32(out, kRate);
+    LittleEndian::append32(out, kRate * 2);
+    LittleEndian::append16(out, 2);
+    LittleEndian::append16(out, 16);
     out.append("data");
-    put32(out, pcm.size());
+    LittleEndian::append32(out, pcm.size());
     return out + pcm;
 }
 

@@ -62,18 +62,9 @@ void setPicture(QLabel* label, const QImage& image) {
 }  // namespace
 
 TFormSkin::TFormSkin(WaveOutput& wave, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : FixedDialog(parent, QStringLiteral("FormSkin"), QStringLiteral("Skin Selection"),
+                  QSize(kClientWidth, kClientHeight)),
       wave_(wave) {
-    setObjectName(QStringLiteral("FormSkin"));
-    setWindowTitle(QStringLiteral("Skin Selection"));
-    setFixedSize(kClientWidth, kClientHeight);
-    QFont base = font();
-    base.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Sans Serif")});
-    base.setPointSize(8);
-    setFont(base);
-
     ListBox = named(new QListWidget(this), QStringLiteral("ListBox"), QRect(6, 8, 138, 112));
     ListBox->setSelectionMode(QAbstractItemView::SingleSelection);
     ButtonOk = named(new QPushButton(QStringLiteral("Ok"), this), QStringLiteral("ButtonOk"),

@@ -4,8 +4,8 @@
 // name in Config.dat on Ok.
 #include <array>
 
-#include <QDialog>
 #include <QString>
+#include "FixedDialog.h"
 
 #include "ConfigRecord.h"
 
@@ -16,7 +16,7 @@ class QPushButton;
 class WaveOutput;
 struct SkinPreview;
 
-class TFormSkin : public QDialog {
+class TFormSkin : public FixedDialog {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 273;

@@ -2,37 +2,25 @@
 
 #include <cstdint>
 
-#include <QtEndian>
+#include "LittleEndian.h"
 
 namespace {
-
-void put16(QByteArray& out, std::uint16_t v) {
-    char b[2];
-    qToLittleEndian(v, b);
-    out.append(b, 2);
-}
-
-void put32(QByteArray& out, std::uint32_t v) {
-    char b[4];
-    qToLittleEndian(v, b);
-    out.append(b, 4);
-}
 
 QByteArray bitmap(const QImage& img) {
     const int w = img.width(), h = img.height();
     const int maskStride = ((w + 31) / 32) * 4;
     QByteArray out;
-    put32(out, 40);
-    put32(out, static_cast<std::uint32_t>(w));
-    put32(out, static_cast<std::uint32_t>(2 * h));  // colour rows and mask rows
-    put16(out, 1);
-    put16(out, 32);
-    put32(out, 0);
-    put32(out, static_cast<std::uint32_t>(w * h * 4 + maskStride * h));
-    put32(out, 0);
-    put32(out, 0);
-    put32(out, 0);
-    put32(out, 0);
+    LittleEndian::append32(out, 40);
+    LittleEndian::append32(out, static_cast<std::uint32_t>(w));
+    LittleEndian::append32(out, static_cast<std::uint32_t>(2 * h));  // colour rows and mask rows
+    LittleEndian::append16(out, 1);
+    LittleEndian::append16(out, 32);
+    LittleEndian::append32(out, 0);
+    LittleEndian::append32(out, static_cast<std::uint32_t>(w * h * 4 + maskStride * h));
+    LittleEndian::append32(out, 0);
+    LittleEndian::append32(out, 0);
+    LittleEndian::append32(out, 0);
+    LittleEndian::append32(out, 0);
     for (int y = h - 1; y >= 0; --y) {
         const auto* row = reinterpret_cast<const QRgb*>(img.constScanLine(y));
         for (int x = 0; x < w; ++x) {
@@ -60,16 +48,16 @@ QByteArray IcoWriter::encode(const QImage& image) {
     const QImage img = image.convertToFormat(QImage::Format_ARGB32);
     const QByteArray payload = bitmap(img);
     QByteArray out;
-    put16(out, 0);
-    put16(out, 1);                                      // icon
-    put16(out, 1);                                      // one image
+    LittleEndian::append16(out, 0);
+    LittleEndian::append16(out, 1);                     // icon
+    LittleEndian::append16(out, 1);                     // one image
     out.append(static_cast<char>(img.width() & 0xFF));  // 256 is stored as 0
     out.append(static_cast<char>(img.height() & 0xFF));
     out.append('\0');  // no palette
     out.append('\0');
-    put16(out, 1);
-    put16(out, 32);
-    put32(out, static_cast<std::uint32_t>(payload.size()));
-    put32(out, 22);
+    LittleEndian::append16(out, 1);
+    LittleEndian::append16(out, 32);
+    LittleEndian::append32(out, static_cast<std::uint32_t>(payload.size()));
+    LittleEndian::append32(out, 22);
     return out + payload;
 }

@@ -6,7 +6,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,8 +13,8 @@
 #include <QTemporaryDir>
 
 #include "ConfigFile.h"
+#include "GameWindows.h"
 #include "ModalCloser.h"
-#include "MusicPlayer.h"
 #include "SkinImage.h"
 #include "UnitAbout.h"
 #include "UnitGeneral.h"
@@ -25,57 +24,11 @@
 #include "UnitSkin.h"
 #include "UnitSounds.h"
 #include "UnitTop10.h"
-#include "WaveOutput.h"
 
 namespace {
 
-class RecordingWave : public WaveOutput {
-public:
-    void playFile(const QString& path) override { files << path; }
-    void playMemory(const QByteArray&) override { ++memoryPlays; }
-    QStringList files;
-    int memoryPlays = 0;
-};
-
-class SilentMusic : public MusicPlayer {
-public:
-    void setFileName(const QString& path) override { name_ = path; }
-    QString fileName() const override { return name_; }
-    bool isOpen() const override { return open_; }
-    void open() override { open_ = true; }
-    void play() override {}
-    void pause() override {}
-    void stop() override {}
-    void rewind() override {}
-    void close() override { open_ = false; }
-    void setOnNotify(std::function<void()>) override {}
-
-private:
-    QString name_;
-    bool open_ = false;
-};
-
-void copyTree(const QString& from, const QString& to) {
-    QDir().mkpath(to);
-    QDirIterator it(from, QDir::AllEntries | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QString target = to + path.mid(from.size());
-        if (it.fileInfo().isDir())
-            QDir().mkpath(target);
-        else
-            QFile::copy(path, target);
-    }
-}
-
 class PrincipalWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        appDir = temp.path() + QStringLiteral("/app");
-        copyTree(QStringLiteral(ZELTO_APPDIR), appDir);
-        QDir::setCurrent(appDir);
-    }
-
     ConfigRecord readRecord() const {
         ConfigRecord rec;
         ReadConfig(appDir, rec);
@@ -85,43 +38,24 @@ protected:
     void writeRecord(const ConfigRecord& rec) const { WriteConfig(appDir, rec); }
 
     // Creates the eight windows in their order and runs the start-up checks.
-    bool start() {
-        principal = std::make_unique<TFormPrincipal>(wave, std::make_unique<SilentMusic>());
-        general = std::make_unique<TFormGeneral>(wave);
-        skin = std::make_unique<TFormSkin>(wave);
-        sounds = std::make_unique<TFormSounds>(wave);
-        music = std::make_unique<TFormMusic>(wave, std::make_unique<SilentMusic>());
-        about = std::make_unique<TFormAbout>(wave);
-        top10 = std::make_unique<TFormTop10>(wave);
-        logo = std::make_unique<TFormLogo>(wave);
-        logo->TimerTimer();  // the splash's time is up: it closes as soon as it shows
-        principal->setWindows({general.get(), skin.get(), sounds.get(), music.get(), about.get(),
-                               top10.get(), logo.get()});
-        return principal->FormShow();
-    }
+    bool start() { return game.start(); }
 
     QAction* action(const char* name) const {
         return principal->findChild<QAction*>(QString::fromLatin1(name));
     }
 
     void key(int key, Qt::KeyboardModifiers modifiers, bool press = true, bool repeat = false) {
-        QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, key, modifiers, QString(),
-                        repeat);
+        QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, key, modifiers,
+                        QString(), repeat);
         QApplication::sendEvent(principal.get(), &event);
     }
 
     QTemporaryDir temp;
-    QString appDir;
-    RecordingWave wave;
+    GameWindows game{temp.path() + QStringLiteral("/app")};
+    const QString& appDir = game.appDir();
+    RecordingWave& wave = game.wave;
+    std::unique_ptr<TFormPrincipal>& principal = game.principal;
     ModalCloser closer;
-    std::unique_ptr<TFormPrincipal> principal;
-    std::unique_ptr<TFormGeneral> general;
-    std::unique_ptr<TFormSkin> skin;
-    std::unique_ptr<TFormSounds> sounds;
-    std::unique_ptr<TFormMusic> music;
-    std::unique_ptr<TFormAbout> about;
-    std::unique_ptr<TFormTop10> top10;
-    std::unique_ptr<TFormLogo> logo;
 };
 
 TEST_F(PrincipalWindowTest, MissingConfigStopsWithItsMessage) {
