@@ -188,7 +188,7 @@ void TFormAbout::ButttonMouseUp() {
 }
 
 void TFormAbout::BackgroundMouseDown(int x, int y) {
-    drag_.press(x, y, this->x(), this->y());
+    if (!DragMover::compositorMoves(this)) drag_.press(x, y, this->x(), this->y());
 }
 
 void TFormAbout::BackgroundMouseMove(int x, int y) {

@@ -32,15 +32,17 @@ QImage tile(int w, int h, QColor colour, Picture picture, const QString& caption
 
 }  // namespace
 
-QImage background() { return filled(456, 352, QColor(192, 192, 192)); }
+QImage background() {
+    return filled(456, 352, QColor(192, 192, 192));
+}
 
 QImage button(int n, Picture picture) {
     return tile(64, 64, QColor::fromHsv((n - 1) * 40, 120, 200), picture, QString::number(n));
 }
 
 QImage control(int n, Picture picture) {
-    static const char* const captions[] = {"New", "Stop", "Rules", "Skin",
-                                           "Sound", "Music", "Top", "Help"};
+    static const char* const captions[] = {"New",   "Stop",  "Rules", "Skin",
+                                           "Sound", "Music", "Top",   "Help"};
     return tile(64, 32, QColor(160, 160, 176), picture, QString::fromLatin1(captions[n - 1]));
 }
 

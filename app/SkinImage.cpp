@@ -35,4 +35,6 @@ void SkinImage::mouseMoveEvent(QMouseEvent* event) {
 }
 
 // A double click is a second press, as on the original board.
-void SkinImage::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
+void SkinImage::mouseDoubleClickEvent(QMouseEvent* event) {
+    mousePressEvent(event);
+}

@@ -100,11 +100,7 @@ void TFormPrincipal::createComponents() {
     Background->setObjectName(QStringLiteral("Background"));
     Background->setGeometry(0, 0, kWidth, kHeight);
     Background->onPress = [this](Qt::MouseButton, QPoint p) {
-        // Wayland lets no client place its own window: ask the compositor to move it.
-        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
-            windowHandle() && windowHandle()->startSystemMove())
-            return;
-        drag_.press(p.x(), p.y(), x(), y());
+        if (!DragMover::compositorMoves(this)) drag_.press(p.x(), p.y(), x(), y());
     };
     Background->onMove = [this](Qt::MouseButton, QPoint p) {
         if (const auto to = drag_.move(p.x(), p.y())) {
