@@ -184,7 +184,8 @@ void TFormPrincipal::bindPress(SkinImage* image, const std::array<SkinImage*, 9>
 
 // The menu is never shown; its shortcuts act by the enabled state of their entries.
 void TFormPrincipal::createMenu() {
-    auto add = [this](const char* name, QKeySequence key, void (TFormPrincipal::*command)()) {
+    auto add = [this](const char* name, const QKeySequence& key,
+                      void (TFormPrincipal::*command)()) {
         auto* action = new QAction(this);
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(key);

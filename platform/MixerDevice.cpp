@@ -57,9 +57,33 @@ bool MixerDevice::rest() {
     return true;
 }
 
+_Mix_Music* MixerDevice::takeMusic(const QString& path) {
+    const QFileInfo info(path);
+    _Mix_Music* music = nullptr;
+    if (kept_.music && kept_.path == path && info.lastModified() == kept_.modified &&
+        info.size() == kept_.size) {
+        music = kept_.music;
+        kept_.music = nullptr;
+    }
+    freeKeptMusic();
+    return music;
+}
+
+void MixerDevice::keepMusic(const QString& path, _Mix_Music* music) {
+    freeKeptMusic();
+    const QFileInfo info(path);
+    kept_ = KeptMusic{path, info.lastModified(), info.size(), music};
+}
+
+void MixerDevice::freeKeptMusic() {
+    if (kept_.music) Mix_FreeMusic(kept_.music);
+    kept_ = KeptMusic{};
+}
+
 void MixerDevice::shutDown() {
     restTimer_.stop();
     if (state_ != State::Open) return;
+    freeKeptMusic();
     Mix_HaltChannel(-1);
     Mix_HaltMusic();
     Mix_CloseAudio();

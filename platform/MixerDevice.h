@@ -5,8 +5,11 @@
 #include <utility>
 #include <vector>
 
+#include <QDateTime>
 #include <QString>
 #include <QTimer>
+
+struct _Mix_Music;
 
 class MixerDevice {
 public:
@@ -35,6 +38,12 @@ public:
     // Closes the device now if nothing sounds and nothing holds it; true when it did.
     bool rest();
 
+    // The last piece of music closed stays decoded, so the next game's music starts
+    // without loading the synthesizer and its soundfont again. Taking it back needs
+    // the same file, unchanged; a device at rest keeps nothing.
+    _Mix_Music* takeMusic(const QString& path);
+    void keepMusic(const QString& path, _Mix_Music* music);
+
     // The General MIDI soundfont handed to the synthesizer, empty when none is installed.
     const QString& soundFont() const { return soundFont_; }
     // The first installed soundfont of `candidates` (small ones first), or empty.
@@ -44,10 +53,19 @@ public:
 private:
     enum class State { Closed, Open, Failed };
     void shutDown();
+    void freeKeptMusic();
+
+    struct KeptMusic {
+        QString path;
+        QDateTime modified;
+        qint64 size = -1;
+        _Mix_Music* music = nullptr;
+    };
 
     State state_ = State::Closed;
     int holds_ = 0;
     QTimer restTimer_;
+    KeptMusic kept_;
     std::vector<std::pair<const void*, std::function<void()>>> restListeners_;
     QString soundFont_;
 };

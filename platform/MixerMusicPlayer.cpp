@@ -42,7 +42,7 @@ MixerMusicPlayer::MixerMusicPlayer(MixerDevice& device, QObject* parent)
 
 MixerMusicPlayer::~MixerMusicPlayer() {
     onNotify_ = nullptr;
-    close();
+    closeFile();
 }
 
 void MixerMusicPlayer::requireOpen() const {
@@ -64,8 +64,10 @@ void MixerMusicPlayer::open() {
     }
     if (!Mix_HasMusicDecoder("MIDI"))
         throw MciError(QStringLiteral("No MIDI synthesizer is available to play ") + fileName_);
-    music_ = Mix_LoadMUS(QFile::encodeName(fileName_).constData());
+    music_ = device_.takeMusic(fileName_);
+    if (!music_) music_ = Mix_LoadMUS(QFile::encodeName(fileName_).constData());
     if (!music_) throw MciError(openFailure(fileName_));
+    openedPath_ = fileName_;
     device_.holdOpen();
     open_ = true;
     silent_ = false;
@@ -143,11 +145,15 @@ void MixerMusicPlayer::rewind() {
 }
 
 void MixerMusicPlayer::close() {
+    closeFile();
+}
+
+void MixerMusicPlayer::closeFile() {
     if (!open_) return;
     releaseStream();
     endPlay();
     if (music_) {
-        Mix_FreeMusic(music_);
+        device_.keepMusic(openedPath_, music_);
         device_.releaseHold();
     }
     music_ = nullptr;

@@ -37,6 +37,7 @@ public:
 private:
     enum class State { Stopped, Playing, Paused };
     void requireOpen() const;
+    void closeFile();
     bool ownsStream() const;
     void startFromTop();
     void continueOnStream();
@@ -48,6 +49,7 @@ private:
 
     MixerDevice& device_;
     QString fileName_;
+    QString openedPath_;  // the file music_ was decoded from
     _Mix_Music* music_ = nullptr;
     bool open_ = false;
     bool silent_ = false;

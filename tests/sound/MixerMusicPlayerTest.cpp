@@ -106,6 +106,36 @@ TEST_F(MusicPlayerTest, AnOpenPieceKeepsTheDeviceFromResting) {
     EXPECT_EQ(Mix_PlayingMusic(), 1);
 }
 
+// The next game's music is the piece kept at the last close, so the synthesizer and
+// its soundfont are not loaded again; a changed file, another file or a device at rest
+// gets nothing kept.
+TEST_F(MusicPlayerTest, AClosedPieceIsKeptForTheNextOpenOfTheSameFile) {
+    openPiece(kLongPiece);
+    const QString path = player.fileName();
+    player.play();
+    player.close();
+    _Mix_Music* kept = device.takeMusic(path);
+    ASSERT_NE(kept, nullptr);
+    device.keepMusic(path, kept);
+    EXPECT_EQ(device.takeMusic(dir.path() + QStringLiteral("/Other.mid")), nullptr);
+    EXPECT_EQ(device.takeMusic(path), nullptr) << "asking for another file frees it";
+
+    player.open();
+    player.close();
+    player.open();
+    EXPECT_EQ(device.takeMusic(path), nullptr) << "the player took it back";
+    player.play();
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
+    player.close();
+    midiFile(QStringLiteral("Piece.mid"), kShortPiece);
+    EXPECT_EQ(device.takeMusic(path), nullptr) << "the file changed";
+
+    player.open();
+    player.close();
+    EXPECT_TRUE(device.rest());
+    EXPECT_EQ(device.takeMusic(path), nullptr);
+}
+
 // --- a player with no file open ---
 
 TEST_F(MusicPlayerTest, EveryOperationOnANeverOpenedPlayerFailsWithNoMciDeviceOpen) {
