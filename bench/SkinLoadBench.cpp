@@ -30,6 +30,8 @@ int main(int argc, char* argv[]) {
         std::sort(ms.begin(), ms.end());
         std::printf("skin load \"%s\" (%s, 45 files): median %.2f ms, worst %.2f ms over 21 runs\n",
                     qPrintable(skin), qPrintable(folder.extension()), ms[ms.size() / 2], ms.back());
+        std::printf("ROW|Skin load, %s (%s)|%.1f ms median, %.1f ms worst|-\n", qPrintable(skin),
+                    qPrintable(folder.extension().toUpper()), ms[ms.size() / 2], ms.back());
     }
     return 0;
 }

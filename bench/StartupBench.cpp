@@ -82,6 +82,11 @@ int main(int argc, char* argv[]) {
     std::sort(totals.begin(), totals.end());
     std::printf("start-up without the splash: median %.0f ms (5 runs)\n", totals[2]);
     std::printf("resident memory after start-up: %.1f MB (largest of 5 runs)\n", rss / 1024.0);
+    std::printf(
+        "ROW|Start-up to the main window, splash excluded|%.0f ms (median of 5)|under "
+        "200 ms\n",
+        totals[2]);
+    std::printf("ROW|Resident memory after start-up|%.1f MB|under 50 MB\n", rss / 1024.0);
 
     // The last run stays up: idle, then ten games started and abandoned.
     const qint64 pid = x.gamePid();
@@ -94,9 +99,14 @@ int main(int argc, char* argv[]) {
     const double awake = idleCpu();
     QThread::sleep(7);
     const double resting = idleCpu();
-    std::printf("idle CPU with no game: %.2f %% in the first 10 s (sound device open), "
-                "%.2f %% from 17 s on (sound device resting)\n",
-                awake, resting);
+    std::printf(
+        "idle CPU with no game: %.2f %% in the first 10 s (sound device open), "
+        "%.2f %% from 17 s on (sound device resting)\n",
+        awake, resting);
+    std::printf(
+        "ROW|Idle CPU, no game|%.2f %% (%.2f %% while the sound device is still "
+        "open)|0 %%\n",
+        resting, awake);
     const auto main = x.findWindows(QStringLiteral("^Zelto 2000$"));
     if (main.isEmpty()) return 1;
     x.focus(main.first());
@@ -120,6 +130,10 @@ int main(int argc, char* argv[]) {
         "resident memory before the first game %.1f MB, after it %.1f MB (music "
         "synthesizer loaded), after ten games %.1f MB\n",
         before / 1024.0, afterFirst / 1024.0, residentKb(pid) / 1024.0);
+    std::printf(
+        "ROW|Resident memory after the first game, after ten games|%.1f MB, %.1f MB|no "
+        "growth\n",
+        afterFirst / 1024.0, residentKb(pid) / 1024.0);
     x.stopGame();
     return 0;
 }

@@ -58,7 +58,10 @@ bool XSession::startServer() {
         server_->start(
             QStringLiteral("Xvfb"),
             {display_, QStringLiteral("-screen"), QStringLiteral("0"),
-             QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+             QStringLiteral("1024x768x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+             // Without it the server resets when its last client leaves, and a game
+             // started at that moment finds no display.
+             QStringLiteral("-noreset")});
         if (!server_->waitForStarted(5000)) return false;
         const bool up = waitUntil(
             [this] {
