@@ -7,4 +7,12 @@ class FixedDialog : public QDialog {
     Q_OBJECT
 public:
     FixedDialog(QWidget* parent, const QString& objectName, const QString& caption, QSize client);
+
+    // The layout was made for a narrow 8-point font: where the font found here is wider,
+    // a label's or a button's text is set a little smaller instead of being cut off.
+    static void fitText(QWidget* widget);
+    static bool textFits(const QWidget* widget);
+
+protected:
+    bool event(QEvent* event) override;
 };

@@ -130,6 +130,7 @@ void TFormTop10::FormShow() {
     }
     centre();
     Label32->setText(describe(config_));
+    fitText(Label32);
     fillRows();
     Shape->move(Shape->x(), kRowHeight * HighlightRow + 79);
 }

@@ -45,8 +45,8 @@ protected:
     }
 
     void key(int key, Qt::KeyboardModifiers modifiers, bool press = true, bool repeat = false) {
-        QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, key, modifiers,
-                        QString(), repeat);
+        QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, key, modifiers, QString(),
+                        repeat);
         QApplication::sendEvent(principal.get(), &event);
     }
 
@@ -147,6 +147,21 @@ TEST_F(PrincipalWindowTest, ScreenReadersFindNamesAndTheInfoLinesText) {
         EXPECT_FALSE(label->text().isEmpty()) << line;
         EXPECT_EQ(text(label, QAccessible::Name), label->text()) << line;
         EXPECT_FALSE(text(label, QAccessible::Description).isEmpty()) << line;
+    }
+}
+
+// Whatever font the desktop has, no dialog cuts off a caption, a label or the records'
+// description: a wide font is set a little smaller instead.
+TEST_F(PrincipalWindowTest, EveryDialogTextFitsItsPlace) {
+    ASSERT_TRUE(start());
+    const std::vector<FixedDialog*> dialogs = {
+        game.general.get(), game.skin.get(), game.sounds.get(), game.music.get(), game.top10.get()};
+    for (FixedDialog* dialog : dialogs) {
+        dialog->show();
+        for (QWidget* part : dialog->findChildren<QWidget*>())
+            EXPECT_TRUE(FixedDialog::textFits(part))
+                << dialog->windowTitle().toStdString() << ": " << part->objectName().toStdString();
+        dialog->hide();
     }
 }
 
