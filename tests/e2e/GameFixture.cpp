@@ -53,8 +53,17 @@ void GameFixture::startGame() {
     window = *main;
     frame = x.windowGeometry(window);
     x.focus(window);
-    idle = boardShot();
-    ASSERT_FALSE(idle.isNull());
+    // The idle board is the picture once painting has settled: two shots alike.
+    QImage previous;
+    const bool settled = x.waitUntil(
+        [&] {
+            idle = boardShot();
+            const bool same = !idle.isNull() && idle == previous;
+            previous = idle;
+            return same;
+        },
+        10000, 100);
+    ASSERT_TRUE(settled) << "the main window never finished painting";
 }
 
 QByteArray GameFixture::config() const {

@@ -15,7 +15,10 @@ TEST_F(SettingsE2eTest, ADisabledButtonLeavesTheBoard) {
     x.click(at(*dialog, {95 + 36, 171 + 12}));  // Ok
     ASSERT_TRUE(waitForBoxGone(*dialog));
 
-    EXPECT_EQ(changedButtons(boardShot()), std::vector<int>{5}) << "button 5 is still shown";
+    // The board is redrawn after the dialog has gone: wait for it.
+    const bool hidden =
+        x.waitUntil([&] { return changedButtons(boardShot()) == std::vector<int>{5}; }, 10000, 50);
+    EXPECT_TRUE(hidden) << "button 5 is still shown";
     const ConfigRecord rec = ConfigRecord::decode(config());
     EXPECT_FALSE(rec.buttonEnabled(5));
     for (int n : {1, 2, 3, 4, 6, 7, 8, 9}) EXPECT_TRUE(rec.buttonEnabled(n)) << n;
@@ -33,8 +36,14 @@ TEST_F(SettingsE2eTest, AnotherSkinIsDrawnOnceChosen) {
 
     const ConfigRecord rec = ConfigRecord::decode(config());
     EXPECT_EQ(rec.SkinName.text(), QStringLiteral("Midnight"));
-    const QImage shot = boardShot();
-    EXPECT_EQ(changedButtons(shot).size(), 9u) << "every board button has a new picture";
+    QImage shot;
+    const bool redrawn = x.waitUntil(
+        [&] {
+            shot = boardShot();
+            return changedButtons(shot).size() == 9u;
+        },
+        10000, 50);
+    EXPECT_TRUE(redrawn) << "every board button has a new picture";
     EXPECT_NE(shot.pixel(300, 20), idle.pixel(300, 20)) << "the background is the new one";
 }
 
