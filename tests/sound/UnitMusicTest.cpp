@@ -13,6 +13,7 @@
 #include <QTest>
 
 #include "ConfigTestDir.h"
+#include "DialogDriver.h"
 #include "FakeMusicPlayer.h"
 #include "MediaFiles.h"
 #include "ModalBoxCloser.h"
@@ -64,17 +65,8 @@ protected:
         log.clear();
     }
 
-    QStringList listed() const {
-        QStringList out;
-        for (int i = 0; i < list()->count(); ++i) out << list()->item(i)->text();
-        return out;
-    }
-
-    void select(const QString& name) {
-        const auto items = list()->findItems(name, Qt::MatchExactly);
-        ASSERT_EQ(items.size(), 1) << name.toStdString();
-        list()->setCurrentItem(items.first());
-    }
+    QStringList listed() const { return DialogDriver::listed(list()); }
+    void select(const QString& name) { DialogDriver::select(list(), name); }
 
     // Which of Play, Pause and Stop are enabled, as "PPS" with '-' for disabled.
     QString buttons() const {
@@ -101,10 +93,8 @@ protected:
     }
 
     QListWidget* list() const { return form.fileListBox(); }
-    QPushButton* ok() const { return form.findChild<QPushButton*>(QStringLiteral("ButtonOk")); }
-    QPushButton* cancel() const {
-        return form.findChild<QPushButton*>(QStringLiteral("ButtonCancel"));
-    }
+    QPushButton* ok() const { return DialogDriver::ok(form); }
+    QPushButton* cancel() const { return DialogDriver::cancel(form); }
 
     std::vector<QString> log;
     ConfigTestDir dir;

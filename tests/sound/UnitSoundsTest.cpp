@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "ConfigTestDir.h"
+#include "DialogDriver.h"
 #include "MediaFiles.h"
 #include "ModalBoxCloser.h"
 #include "RecordingWave.h"
@@ -48,17 +49,8 @@ protected:
         form.show();
     }
 
-    QStringList listed() const {
-        QStringList out;
-        for (int i = 0; i < list()->count(); ++i) out << list()->item(i)->text();
-        return out;
-    }
-
-    void select(const QString& name) {
-        const auto items = list()->findItems(name, Qt::MatchExactly);
-        ASSERT_EQ(items.size(), 1) << name.toStdString();
-        list()->setCurrentItem(items.first());
-    }
+    QStringList listed() const { return DialogDriver::listed(list()); }
+    void select(const QString& name) { DialogDriver::select(list(), name); }
 
     void typeInList(char c) { QTest::keyClick(list(), c); }
 
@@ -73,10 +65,8 @@ protected:
     }
 
     QListWidget* list() const { return form.listBox(); }
-    QPushButton* ok() const { return form.findChild<QPushButton*>(QStringLiteral("ButtonOk")); }
-    QPushButton* cancel() const {
-        return form.findChild<QPushButton*>(QStringLiteral("ButtonCancel"));
-    }
+    QPushButton* ok() const { return DialogDriver::ok(form); }
+    QPushButton* cancel() const { return DialogDriver::cancel(form); }
 
     ConfigTestDir dir;
     RecordingWave wave;
