@@ -56,8 +56,8 @@ const QHash<QChar, Glyph>& glyphs() {
     return table;
 }
 
-void appendGlyph(QPainterPath& out, const char* spec, double dx, double scale) {
-    const QStringList t = QString::fromLatin1(spec).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+void appendGlyph(QPainterPath& out, const char* strokes, double dx, double scale) {
+    const QStringList t = QString::fromLatin1(strokes).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     auto pt = [&](qsizetype i) {
         return QPointF(dx + t[i].toDouble() * scale, t[i + 1].toDouble() * scale);
     };
