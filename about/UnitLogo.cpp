@@ -1,11 +1,33 @@
 #include "UnitLogo.h"
 
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QScreen>
+#include <QWindow>
 
 #include "EmbeddedData.h"
+#include "SkinImage.h"
+
+namespace {
+// Ends a wait once the window has been exposed; the expose itself still paints it.
+class ExposeWatcher : public QObject {
+public:
+    ExposeWatcher(QWindow* window, QEventLoop& loop) : window_(window), loop_(loop) {
+        window_->installEventFilter(this);
+    }
+    ~ExposeWatcher() override { window_->removeEventFilter(this); }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window_ && event->type() == QEvent::Expose) loop_.quit();
+        return false;
+    }
+
+private:
+    QWindow* window_;
+    QEventLoop& loop_;
+};
+}  // namespace
 
 TFormLogo::TFormLogo(WaveOutput& wave, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint), wave_(&wave) {
@@ -14,11 +36,12 @@ TFormLogo::TFormLogo(WaveOutput& wave, QWidget* parent)
     setFixedSize(kWidth, kHeight);
     setModal(true);
 
-    image1_ = new QLabel(this);
+    // A painted picture, not a label: a label would load the fonts before the splash shows.
+    image1_ = new SkinImage(this);
     image1_->setObjectName(QStringLiteral("Image1"));
     image1_->setGeometry(0, 0, kWidth, kHeight);
-    image1_->setScaledContents(true);
-    image1_->setPixmap(EmbeddedData::picture(QStringLiteral("Logo.jpg"), QSize(kWidth, kHeight)));
+    image1_->setPicture(
+        EmbeddedData::picture(QStringLiteral("Logo.jpg"), QSize(kWidth, kHeight)).toImage());
 
     EmbeddedData::readWave(QStringLiteral("LogoWave.dat"), wave_.WaveData());
 
@@ -27,6 +50,19 @@ TFormLogo::TFormLogo(WaveOutput& wave, QWidget* parent)
     timer_.setInterval(kTimerInterval);
     connect(&timer_, &QTimer::timeout, this, &TFormLogo::TimerTimer);
     timer_.start();
+}
+
+void TFormLogo::showAtOnce() {
+    show();
+    QWindow* window = windowHandle();
+    if (!window || window->isExposed()) return;
+    QEventLoop loop;
+    const ExposeWatcher watcher(window, loop);
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
+    guard.start(kExposeWaitMs);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
 void TFormLogo::showEvent(QShowEvent* event) {

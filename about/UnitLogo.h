@@ -8,7 +8,7 @@
 
 #include "UWave.h"
 
-class QLabel;
+class SkinImage;
 class WaveOutput;
 
 class TFormLogo : public QDialog {
@@ -17,12 +17,16 @@ public:
     static constexpr int kWidth = 184;
     static constexpr int kHeight = 86;
     static constexpr int kTimerInterval = 2500;
+    static constexpr int kExposeWaitMs = 500;
 
     explicit TFormLogo(WaveOutput& wave, QWidget* parent = nullptr);
 
     void setAppDir(const QString& appDir) { appDir_ = appDir; }
+    // Shows the splash and returns once it is on the screen and painted (or after a
+    // short wait), so the first thing a player sees never waits for the other windows.
+    void showAtOnce();
 
-    QLabel* Image1() const { return image1_; }
+    SkinImage* Image1() const { return image1_; }
     QTimer& Timer() { return timer_; }
     TWave& Wave() { return wave_; }
     bool timeUp() const { return timeUp_; }
@@ -38,7 +42,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QLabel* image1_ = nullptr;
+    SkinImage* image1_ = nullptr;
     QTimer timer_;
     TWave wave_;
     QString appDir_;

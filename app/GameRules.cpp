@@ -36,7 +36,11 @@ QString leftWhole(const QString& text, int max) {
 }  // namespace
 
 GameRules::GameRules(GameView& view, MusicPlayer& music)
-    : view_(view), music_(music), seeder_(timeOfDaySeed) {}
+    : view_(view), music_(music), seeder_(timeOfDaySeed) {
+    // The piece repeats for as long as a game runs; the player loops it itself, so the
+    // seam has no gap, and MediaPlayerNotify only restarts a play that ended otherwise.
+    music_.setLooping(true);
+}
 
 bool GameRules::controlResponds(int n, bool playing) {
     switch (n) {

@@ -21,6 +21,10 @@ int main(int argc, char* argv[]) {
 
     MixerDevice device;
     MixerWaveOutput wave(device);
+    // The splash is on the screen before the other windows are made; its timer counts
+    // from here. The sound device opens behind it and the jingle starts once it is ready.
+    TFormLogo logo(wave);
+    logo.showAtOnce();
     TFormPrincipal principal(wave, std::make_unique<MixerMusicPlayer>(device));
     TFormGeneral general(wave);
     TFormSkin skin(wave);
@@ -28,7 +32,6 @@ int main(int argc, char* argv[]) {
     TFormMusic music(wave, std::make_unique<MixerMusicPlayer>(device));
     TFormAbout about(wave);
     TFormTop10 top10(wave);
-    TFormLogo logo(wave);
     principal.setWindows({&general, &skin, &sounds, &music, &about, &top10, &logo});
 
     if (!principal.FormShow()) return 0;

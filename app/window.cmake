@@ -1,6 +1,5 @@
 # The main window and the program.
 add_library(zelto_window STATIC
-  ${CMAKE_CURRENT_LIST_DIR}/SkinImage.cpp ${CMAKE_CURRENT_LIST_DIR}/SkinImage.h
   ${CMAKE_CURRENT_LIST_DIR}/PlainSkin.cpp ${CMAKE_CURRENT_LIST_DIR}/PlainSkin.h
   ${CMAKE_CURRENT_LIST_DIR}/UnitPrincipal.cpp ${CMAKE_CURRENT_LIST_DIR}/UnitPrincipal.h
 )

@@ -33,4 +33,7 @@ public:
     virtual void close() = 0;   // does nothing when nothing is open
     // Called on the user-interface thread when a play with notification ends.
     virtual void setOnNotify(std::function<void()> handler) = 0;
+    // While on, a play that reaches the end goes on from the top at once, without a
+    // notification; it still ends with one when stopped, superseded or closed.
+    virtual void setLooping(bool on) = 0;
 };

@@ -2,11 +2,11 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 
-#include <SDL.h>
-#include <SDL_mixer.h>
+#include "MixerLibrary.h"
 
 namespace {
 // 512 frames at 44.1 kHz keep the press-to-sound delay near 12 ms.
@@ -17,13 +17,94 @@ constexpr int kChunkFrames = 512;
 MixerDevice::MixerDevice() {
     restTimer_.setSingleShot(true);
     restTimer_.setInterval(kRestAfterMs);
-    QObject::connect(&restTimer_, &QTimer::timeout, [this] {
+    connect(&restTimer_, &QTimer::timeout, this, [this] {
+        if (closeIfLost()) return;
         if (!rest() && holds_ == 0) soundStarted();  // still sounding: look again later
     });
 }
 
 MixerDevice::~MixerDevice() {
-    shutDown();
+    pending_ = nullptr;
+    finishOpening();
+    closeNow();
+}
+
+bool MixerDevice::tryDue() const {
+    return state_ == State::Closed ||
+           (state_ == State::Failed && failedAt_.isValid() && failedAt_.elapsed() >= retryAfterMs_);
+}
+
+bool MixerDevice::readyFor(const void* owner, std::function<void()> retry) {
+    closeIfLost();
+    if (state_ == State::Open) return true;
+    if (state_ != State::Opening && !tryDue()) return false;
+    pendingOwner_ = owner;
+    pending_ = std::move(retry);
+    pendingSince_.start();
+    // Without an event loop nothing would deliver the opened device: open it here.
+    if (!QCoreApplication::instance()) {
+        ensureOpen();
+        return false;
+    }
+    if (state_ != State::Opening) startOpening();
+    return false;
+}
+
+bool MixerDevice::ensureOpen() {
+    closeIfLost();
+    if (state_ == State::Opening) finishOpening();
+    if (tryDue()) {
+        opened_.store(openNow());
+        state_ = State::Opening;
+        finishOpening();
+    }
+    return state_ == State::Open;
+}
+
+void MixerDevice::startOpening() {
+    state_ = State::Opening;
+    opener_ = std::thread([this] {
+        opened_.store(openNow());
+        QMetaObject::invokeMethod(this, &MixerDevice::finishOpening, Qt::QueuedConnection);
+    });
+}
+
+// On the user-interface thread: once the worker is done, or at once when someone needs
+// the device now.
+void MixerDevice::finishOpening() {
+    if (state_ != State::Opening) return;
+    if (opener_.joinable()) opener_.join();
+    std::function<void()> pending = std::move(pending_);
+    pending_ = nullptr;
+    pendingOwner_ = nullptr;
+    if (!opened_.load()) {
+        state_ = State::Failed;
+        failedAt_.start();
+        return;
+    }
+    state_ = State::Open;
+    soundStarted();
+    if (pending && pendingSince_.elapsed() <= kPendingForMs) pending();
+}
+
+bool MixerDevice::openNow() {
+    if (!MixerLibrary::load()) return false;
+    // SDL would otherwise swallow SIGTERM and SIGINT: the desktop must be able to end us.
+    mixer().SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (mixer().InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    mixer().Init(MIX_INIT_MID);
+    if (mixer().OpenAudio(kRate, AUDIO_S16SYS, 2, kChunkFrames) != 0) {
+        mixer().Quit();
+        mixer().QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    mixer().AllocateChannels(1);
+    // The library's built-in soundfont path may name a file that is not installed.
+    soundFont_ = findSoundFont(defaultSoundFonts());
+    if (!soundFont_.isEmpty()) mixer().SetSoundFonts(QFile::encodeName(soundFont_).constData());
+    // Only a removal from now on says that this device went away.
+    mixer().FlushEvents(SDL_AUDIODEVICEADDED, SDL_AUDIODEVICEREMOVED);
+    return true;
 }
 
 void MixerDevice::soundStarted() {
@@ -40,28 +121,70 @@ void MixerDevice::releaseHold() {
     if (holds_ > 0 && --holds_ == 0) soundStarted();
 }
 
-void MixerDevice::addRestListener(const void* owner, std::function<void()> freeDecoded) {
-    restListeners_.emplace_back(owner, std::move(freeDecoded));
+void MixerDevice::addCloseListener(const void* owner, std::function<void()> freeDecoded) {
+    closeListeners_.emplace_back(owner, std::move(freeDecoded));
 }
 
-void MixerDevice::removeRestListener(const void* owner) {
-    std::erase_if(restListeners_, [owner](const auto& entry) { return entry.first == owner; });
+void MixerDevice::forget(const void* owner) {
+    std::erase_if(closeListeners_, [owner](const auto& entry) { return entry.first == owner; });
+    if (pendingOwner_ != owner) return;
+    pendingOwner_ = nullptr;
+    pending_ = nullptr;
 }
 
 bool MixerDevice::rest() {
-    if (state_ != State::Open || holds_ > 0 || Mix_Playing(-1) != 0 || Mix_PlayingMusic() != 0)
+    if (state_ != State::Open || holds_ > 0 || mixer().Playing(-1) != 0 ||
+        mixer().PlayingMusic() != 0)
         return false;
-    for (const auto& [owner, freeDecoded] : restListeners_) freeDecoded();
-    shutDown();
-    state_ = State::Closed;
+    closeNow();
     return true;
 }
 
-_Mix_Music* MixerDevice::takeMusic(const QString& path) {
-    const QFileInfo info(path);
+// A server that goes away leaves the device mixing into nothing; SDL says so with a
+// removal event, which arrives from its audio thread.
+bool MixerDevice::closeIfLost() {
+    if (state_ != State::Open) return false;
+    SDL_Event events[8];
+    bool lost = false;
+    int count = 0;
+    while ((count = mixer().PeepEvents(events, 8, SDL_GETEVENT, SDL_AUDIODEVICEADDED,
+                                       SDL_AUDIODEVICEREMOVED)) > 0)
+        for (int i = 0; i < count; ++i)
+            if (events[i].type == SDL_AUDIODEVICEREMOVED && events[i].adevice.iscapture == 0)
+                lost = true;
+    if (!lost) return false;
+    closeNow();
+    return true;
+}
+
+void MixerDevice::closeNow() {
+    if (state_ != State::Open) return;
+    // A listener may release its hold while freeing; none of that may reopen anything.
+    const auto listeners = closeListeners_;
+    for (const auto& [owner, freeDecoded] : listeners) freeDecoded();
+    shutDown();
+    holds_ = 0;
+    state_ = State::Closed;
+}
+
+void MixerDevice::shutDown() {
+    restTimer_.stop();
+    freeKeptMusic();
+    mixer().HaltChannel(-1);
+    mixer().HaltMusic();
+    mixer().CloseAudio();
+    mixer().Quit();
+    mixer().QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+_Mix_Music* MixerDevice::decodeMusic(const QByteArray& bytes) {
+    SDL_RWops* rw = mixer().RWFromConstMem(bytes.constData(), static_cast<int>(bytes.size()));
+    return rw ? mixer().LoadMUSType_RW(rw, MUS_MID, 1) : nullptr;
+}
+
+_Mix_Music* MixerDevice::takeMusic(const QString& path, const QByteArray& bytes) {
     _Mix_Music* music = nullptr;
-    if (kept_.music && kept_.path == path && info.lastModified() == kept_.modified &&
-        info.size() == kept_.size) {
+    if (kept_.music && kept_.path == path && kept_.bytes == bytes) {
         music = kept_.music;
         kept_.music = nullptr;
     }
@@ -69,46 +192,29 @@ _Mix_Music* MixerDevice::takeMusic(const QString& path) {
     return music;
 }
 
-void MixerDevice::keepMusic(const QString& path, _Mix_Music* music) {
+void MixerDevice::keepMusic(const QString& path, const QByteArray& bytes, _Mix_Music* music,
+                            bool played) {
     freeKeptMusic();
-    const QFileInfo info(path);
-    kept_ = KeptMusic{path, info.lastModified(), info.size(), music};
+    if (state_ != State::Open) {
+        if (music) mixer().FreeMusic(music);
+        return;
+    }
+    kept_ = KeptMusic{path, bytes, played ? nullptr : music};
+    if (!played) return;
+    if (music) mixer().FreeMusic(music);
+    // Decoding takes tens of milliseconds: not inside the handler that closed the piece.
+    if (QCoreApplication::instance())
+        QMetaObject::invokeMethod(this, &MixerDevice::decodeKept, Qt::QueuedConnection);
+}
+
+void MixerDevice::decodeKept() {
+    if (state_ != State::Open || kept_.music || kept_.bytes.isEmpty()) return;
+    kept_.music = decodeMusic(kept_.bytes);
 }
 
 void MixerDevice::freeKeptMusic() {
-    if (kept_.music) Mix_FreeMusic(kept_.music);
+    if (kept_.music) mixer().FreeMusic(kept_.music);
     kept_ = KeptMusic{};
-}
-
-void MixerDevice::shutDown() {
-    restTimer_.stop();
-    if (state_ != State::Open) return;
-    freeKeptMusic();
-    Mix_HaltChannel(-1);
-    Mix_HaltMusic();
-    Mix_CloseAudio();
-    Mix_Quit();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-}
-
-bool MixerDevice::ensureOpen() {
-    if (state_ != State::Closed) return state_ == State::Open;
-    state_ = State::Failed;
-    // SDL would otherwise swallow SIGTERM and SIGINT: the desktop must be able to end us.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-    Mix_Init(MIX_INIT_MID);
-    if (Mix_OpenAudio(kRate, AUDIO_S16SYS, 2, kChunkFrames) != 0) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return false;
-    }
-    Mix_AllocateChannels(1);
-    // The library's built-in soundfont path may name a file that is not installed.
-    soundFont_ = findSoundFont(defaultSoundFonts());
-    if (!soundFont_.isEmpty()) Mix_SetSoundFonts(QFile::encodeName(soundFont_).constData());
-    state_ = State::Open;
-    soundStarted();
-    return true;
 }
 
 QStringList MixerDevice::defaultSoundFonts() {

@@ -1,48 +1,72 @@
 #pragma once
 // The sound device, shared by the wave voice and the MIDI players. It is opened on the
-// first sound, not at start-up; when there is no device the game simply stays silent.
+// first sound, on a worker thread, so no window waits for the sound system; when there
+// is no device the game stays silent, and a device that went away (the sound server
+// stopped) is opened again by a later sound.
+#include <atomic>
 #include <functional>
+#include <thread>
 #include <utility>
 #include <vector>
 
-#include <QDateTime>
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QObject>
 #include <QString>
 #include <QTimer>
 
 struct _Mix_Music;
 
-class MixerDevice {
+class MixerDevice : public QObject {
+    Q_OBJECT
 public:
     static constexpr int kVoiceChannel = 0;
-
-    MixerDevice();
-    ~MixerDevice();
-    MixerDevice(const MixerDevice&) = delete;
-    MixerDevice& operator=(const MixerDevice&) = delete;
-
-    // True when the device is open; tries once, never again after a failure.
-    bool ensureOpen();
-    bool failed() const { return state_ == State::Failed; }
-
     // SDL mixes for as long as the device is open, even in silence, so the device closes
     // after a while without sound and an idle game costs no CPU; the next sound opens it
     // again. A loaded piece of music keeps it open.
     static constexpr int kRestAfterMs = 15000;
+    // A device that could not be opened is tried again by a later sound, not sooner.
+    static constexpr int kRetryAfterMs = 3000;
+    // A sound asked for while the device was opening plays only if it is still this fresh.
+    static constexpr int kPendingForMs = 1000;
+
+    MixerDevice();
+    ~MixerDevice() override;
+    MixerDevice(const MixerDevice&) = delete;
+    MixerDevice& operator=(const MixerDevice&) = delete;
+
+    // True when a sound can start now. Otherwise opening is started in the background
+    // (when a try is due) and `retry` runs once the device is open; a newer retry
+    // replaces an older one, as a newer sound replaces an older one on the voice.
+    bool readyFor(const void* owner, std::function<void()> retry);
+    // True when the device is open now: waits for an open in progress, or opens it here.
+    bool ensureOpen();
     bool isOpen() const { return state_ == State::Open; }
+    bool opening() const { return state_ == State::Opening; }
+    bool failed() const { return state_ == State::Failed; }
+    void setRetryAfter(int ms) { retryAfterMs_ = ms; }
+
     void soundStarted();  // restarts the countdown to rest
     void holdOpen();      // a piece of music was loaded
     void releaseHold();   // and freed
-    // Called before the device closes, to free what was decoded for it.
-    void addRestListener(const void* owner, std::function<void()> freeDecoded);
-    void removeRestListener(const void* owner);
+    // Called before the device closes (at rest, when lost, at exit), to free what was
+    // decoded for it.
+    void addCloseListener(const void* owner, std::function<void()> freeDecoded);
+    // Drops the owner's close listener and its pending retry.
+    void forget(const void* owner);
     // Closes the device now if nothing sounds and nothing holds it; true when it did.
     bool rest();
+    // Closes the device if the sound system reported it gone; true when it did.
+    bool closeIfLost();
 
-    // The last piece of music closed stays decoded, so the next game's music starts
-    // without loading the synthesizer and its soundfont again. Taking it back needs
-    // the same file, unchanged; a device at rest keeps nothing.
-    _Mix_Music* takeMusic(const QString& path);
-    void keepMusic(const QString& path, _Mix_Music* music);
+    // A piece of music closed by a player, kept decoded for the next open of the same
+    // file, so the next game's music does not load the synthesizer again. A piece that
+    // has played is decoded afresh at the next quiet moment: the synthesizer cannot go
+    // back to the top of a piece. A device at rest keeps nothing.
+    _Mix_Music* takeMusic(const QString& path, const QByteArray& bytes);
+    void keepMusic(const QString& path, const QByteArray& bytes, _Mix_Music* music, bool played);
+    // A piece decoded from a MIDI file's bytes, or null.
+    static _Mix_Music* decodeMusic(const QByteArray& bytes);
 
     // The General MIDI soundfont handed to the synthesizer, empty when none is installed.
     const QString& soundFont() const { return soundFont_; }
@@ -51,21 +75,33 @@ public:
     static QStringList defaultSoundFonts();
 
 private:
-    enum class State { Closed, Open, Failed };
+    enum class State { Closed, Opening, Open, Failed };
+    bool tryDue() const;
+    void startOpening();
+    void finishOpening();
+    bool openNow();  // SDL and SDL_mixer only: runs on the worker thread
+    void closeNow();
     void shutDown();
     void freeKeptMusic();
+    void decodeKept();
 
     struct KeptMusic {
         QString path;
-        QDateTime modified;
-        qint64 size = -1;
+        QByteArray bytes;
         _Mix_Music* music = nullptr;
     };
 
     State state_ = State::Closed;
     int holds_ = 0;
+    int retryAfterMs_ = kRetryAfterMs;
+    QElapsedTimer failedAt_;
     QTimer restTimer_;
     KeptMusic kept_;
-    std::vector<std::pair<const void*, std::function<void()>>> restListeners_;
+    std::vector<std::pair<const void*, std::function<void()>>> closeListeners_;
+    const void* pendingOwner_ = nullptr;
+    std::function<void()> pending_;
+    QElapsedTimer pendingSince_;
+    std::thread opener_;
+    std::atomic<bool> opened_{false};
     QString soundFont_;
 };

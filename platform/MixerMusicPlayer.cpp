@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QMetaObject>
 
-#include <SDL_mixer.h>
+#include "MixerLibrary.h"
 
 #include "MixerDevice.h"
 
@@ -23,10 +23,10 @@ quint64 nextPlayId() {
     return ++plays;
 }
 
-bool looksLikeMidi(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    const QByteArray head = file.read(16);
+// Pieces are small; anything this big is no MIDI file worth reading into memory.
+constexpr qint64 kMaxPieceBytes = 16 * 1024 * 1024;
+
+bool looksLikeMidi(const QByteArray& head) {
     return head.startsWith("MThd") || (head.startsWith("RIFF") && head.mid(8, 4) == "RMID");
 }
 
@@ -34,6 +34,14 @@ QString openFailure(const QString& path) {
     if (!QFile::exists(path)) return QStringLiteral("The specified file was not found: ") + path;
     return QStringLiteral("The file ") + path +
            QStringLiteral(" cannot be played: it may be corrupt, or not a MIDI file.");
+}
+
+// The whole piece, or nothing when it is missing, unreadable or no MIDI file.
+QByteArray readPiece(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxPieceBytes) return QByteArray();
+    const QByteArray bytes = file.readAll();
+    return looksLikeMidi(bytes) ? bytes : QByteArray();
 }
 }  // namespace
 
@@ -55,20 +63,24 @@ bool MixerMusicPlayer::ownsStream() const {
 
 void MixerMusicPlayer::open() {
     close();
-    if (!looksLikeMidi(fileName_)) throw MciError(openFailure(fileName_));
+    const QByteArray bytes = readPiece(fileName_);
+    if (bytes.isEmpty()) throw MciError(openFailure(fileName_));
     if (!device_.ensureOpen()) {
         // No sound device: the game plays on in silence.
         silent_ = true;
         open_ = true;
         return;
     }
-    if (!Mix_HasMusicDecoder("MIDI"))
+    if (!mixer().HasMusicDecoder("MIDI"))
         throw MciError(QStringLiteral("No MIDI synthesizer is available to play ") + fileName_);
-    music_ = device_.takeMusic(fileName_);
-    if (!music_) music_ = Mix_LoadMUS(QFile::encodeName(fileName_).constData());
+    music_ = device_.takeMusic(fileName_, bytes);
+    if (!music_) music_ = MixerDevice::decodeMusic(bytes);
     if (!music_) throw MciError(openFailure(fileName_));
+    bytes_ = bytes;
     openedPath_ = fileName_;
+    played_ = false;
     device_.holdOpen();
+    device_.addCloseListener(this, [this] { deviceClosing(); });
     open_ = true;
     silent_ = false;
     held_ = false;
@@ -79,8 +91,8 @@ void MixerMusicPlayer::play() {
     requireOpen();
     if (silent_) return;
     // A paused or stopped piece goes on where it stands, as a new play that supersedes
-    // the old one; a piece that ended starts over.
-    if (ownsStream() && (state_ != State::Stopped || held_) && Mix_PlayingMusic() != 0)
+    // the old one; anything else starts at the top.
+    if (ownsStream() && (state_ != State::Stopped || held_) && mixer().PlayingMusic() != 0)
         continueOnStream();
     else
         startFromTop();
@@ -88,13 +100,13 @@ void MixerMusicPlayer::play() {
 
 void MixerMusicPlayer::continueOnStream() {
     endPlay();  // a pending notification is superseded by this play
-    Mix_ResumeMusic();
+    mixer().ResumeMusic();
     held_ = false;
     state_ = State::Playing;
     playId_ = nextPlayId();
     streamPlay.store(playId_);
     // The hook may have read the previous play just before the piece ended.
-    if (Mix_PlayingMusic() == 0) playedToEnd(playId_);
+    if (mixer().PlayingMusic() == 0) playedToEnd(playId_);
 }
 
 void MixerMusicPlayer::startFromTop() {
@@ -103,24 +115,38 @@ void MixerMusicPlayer::startFromTop() {
     if (previous && previous != this) previous->supersede();
     endPlay();
     held_ = false;
-    Mix_HookMusicFinished(&MixerMusicPlayer::musicFinishedHook);
+    if (played_) decodeAfresh();
     // A play that cannot start notifies nothing, so looping music simply stops.
-    if (Mix_PlayMusic(music_, 0) != 0) return;
+    if (!music_) return;
+    mixer().HookMusicFinished(&MixerMusicPlayer::musicFinishedHook);
+    // A looping piece goes on from its top inside the synthesizer, without waiting for
+    // its last notes to ring out, so the seam has no gap.
+    if (mixer().PlayMusic(music_, looping_ ? -1 : 0) != 0) return;
+    played_ = true;
     state_ = State::Playing;
     playId_ = nextPlayId();
     streamOwner.store(this);
     streamPlay.store(playId_);
-    if (Mix_PlayingMusic() == 0) playedToEnd(playId_);
+    if (mixer().PlayingMusic() == 0) playedToEnd(playId_);
+}
+
+// FluidSynth's player can only go on from where a halted piece stood, so a piece goes
+// back to its top by being decoded again from its bytes (some tens of milliseconds).
+void MixerMusicPlayer::decodeAfresh() {
+    if (ownsStream()) releaseStream();
+    if (music_) mixer().FreeMusic(music_);
+    music_ = MixerDevice::decodeMusic(bytes_);
+    played_ = false;
 }
 
 void MixerMusicPlayer::pause() {
     requireOpen();
     if (silent_ || !ownsStream()) return;
     if (state_ == State::Playing) {
-        Mix_PauseMusic();
+        mixer().PauseMusic();
         state_ = State::Paused;
     } else if (state_ == State::Paused) {
-        Mix_ResumeMusic();
+        mixer().ResumeMusic();
         state_ = State::Playing;
     }
 }
@@ -131,7 +157,7 @@ void MixerMusicPlayer::stop() {
     if (silent_ || state_ == State::Stopped) return;
     if (ownsStream()) {
         streamPlay.store(0);
-        Mix_PauseMusic();
+        mixer().PauseMusic();
         held_ = true;
     }
     endPlay();
@@ -142,6 +168,7 @@ void MixerMusicPlayer::rewind() {
     if (silent_) return;
     releaseStream();
     endPlay();
+    if (played_) decodeAfresh();
 }
 
 void MixerMusicPlayer::close() {
@@ -152,13 +179,27 @@ void MixerMusicPlayer::closeFile() {
     if (!open_) return;
     releaseStream();
     endPlay();
+    device_.forget(this);
     if (music_) {
-        device_.keepMusic(openedPath_, music_);
+        device_.keepMusic(openedPath_, bytes_, music_, played_);
         device_.releaseHold();
     }
     music_ = nullptr;
+    bytes_.clear();
+    played_ = false;
     open_ = false;
     silent_ = false;
+}
+
+// The device is closing under an open piece (the sound server went away): the piece
+// stays open and plays on in silence until it is opened again.
+void MixerMusicPlayer::deviceClosing() {
+    releaseStream();
+    if (music_) mixer().FreeMusic(music_);
+    music_ = nullptr;
+    played_ = false;
+    silent_ = true;
+    endPlay();
 }
 
 void MixerMusicPlayer::releaseStream() {
@@ -166,7 +207,7 @@ void MixerMusicPlayer::releaseStream() {
     if (!ownsStream()) return;
     streamOwner.store(nullptr);
     streamPlay.store(0);
-    Mix_HaltMusic();
+    mixer().HaltMusic();
 }
 
 void MixerMusicPlayer::supersede() {
@@ -194,6 +235,7 @@ void MixerMusicPlayer::playedToEnd(quint64 play) {
     streamOwner.store(nullptr);
     streamPlay.store(0);
     endPlay();
+    decodeAfresh();  // ready for the next play from the top
 }
 
 // Runs on SDL's audio thread: it only hands the play's id over to the user-interface

@@ -1,9 +1,11 @@
 #pragma once
 // A MIDI player on SDL_mixer's music stream (FluidSynth with a General MIDI soundfont).
 // Every play ends with exactly one notification on the user-interface thread: played to
-// the end, stopped, superseded by another play, or closed.
+// the end, stopped, superseded by another play, or closed. Every play that is not a
+// resume starts at the piece's first event.
 #include <functional>
 
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 
@@ -28,10 +30,12 @@ public:
     void rewind() override;
     void close() override;
     void setOnNotify(std::function<void()> handler) override { onNotify_ = std::move(handler); }
+    void setLooping(bool on) override { looping_ = on; }
 
     bool playing() const { return state_ == State::Playing; }
     bool paused() const { return state_ == State::Paused; }
-    // Opened without a sound device: plays nothing and never notifies.
+    // Opened without a sound device, or the device went away: plays nothing and never
+    // notifies.
     bool silent() const { return silent_; }
 
 private:
@@ -41,8 +45,10 @@ private:
     bool ownsStream() const;
     void startFromTop();
     void continueOnStream();
+    void decodeAfresh();             // a piece that has played cannot go back to its top
     void releaseStream();            // halts the stream if this player holds it
     void supersede();                // another player took the stream
+    void deviceClosing();            // the device goes away: play on in silence
     void endPlay();                  // the current play is over: notify once
     void playedToEnd(quint64 play);  // on the UI thread, from SDL's finished hook
     static void musicFinishedHook();
@@ -50,9 +56,12 @@ private:
     MixerDevice& device_;
     QString fileName_;
     QString openedPath_;  // the file music_ was decoded from
+    QByteArray bytes_;    // its bytes, decoded again for every start from the top
     _Mix_Music* music_ = nullptr;
+    bool played_ = false;  // music_ has been started and is no longer at its top
     bool open_ = false;
     bool silent_ = false;
+    bool looping_ = false;
     State state_ = State::Stopped;
     bool held_ = false;   // stopped, with the stream paused where it stood
     quint64 playId_ = 0;  // the play whose notification is still due, 0 for none

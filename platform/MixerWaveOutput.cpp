@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <SDL_mixer.h>
+#include "MixerLibrary.h"
 
 #include "FilePath.h"
 #include "LittleEndian.h"
@@ -16,8 +16,8 @@ namespace {
 Mix_Chunk* decode(const QByteArray& riff) {
     const QByteArray image = WaveImage::clamped(riff);
     if (image.isEmpty()) return nullptr;
-    SDL_RWops* rw = SDL_RWFromConstMem(image.constData(), static_cast<int>(image.size()));
-    return rw ? Mix_LoadWAV_RW(rw, 1) : nullptr;
+    SDL_RWops* rw = mixer().RWFromConstMem(image.constData(), static_cast<int>(image.size()));
+    return rw ? mixer().LoadWAV_RW(rw, 1) : nullptr;
 }
 
 // Scheme folders copied from case-blind systems may spell the folder or the file
@@ -33,22 +33,22 @@ QString findPathNoCase(const QString& path) {
 }  // namespace
 
 MixerWaveOutput::MixerWaveOutput(MixerDevice& device) : device_(device) {
-    device_.addRestListener(this, [this] { freeChunks(); });
+    device_.addCloseListener(this, [this] { freeChunks(); });
 }
 
 MixerWaveOutput::~MixerWaveOutput() {
-    device_.removeRestListener(this);
+    device_.forget(this);
     freeChunks();
 }
 
 // Chunks exist only while the device is open; never open it just to close it.
 void MixerWaveOutput::freeChunks() {
     if (cache_.empty() && !beep_ && !memoryChunk_) return;
-    Mix_HaltChannel(MixerDevice::kVoiceChannel);
+    mixer().HaltChannel(MixerDevice::kVoiceChannel);
     for (auto& [path, cached] : cache_)
-        if (cached.chunk) Mix_FreeChunk(cached.chunk);
+        if (cached.chunk) mixer().FreeChunk(cached.chunk);
     cache_.clear();
-    if (beep_) Mix_FreeChunk(beep_);
+    if (beep_) mixer().FreeChunk(beep_);
     beep_ = nullptr;
     freeMemoryChunk();
     lastChunk_ = nullptr;
@@ -79,7 +79,7 @@ QByteArray MixerWaveOutput::beepImage() {
 }
 
 void MixerWaveOutput::playFile(const QString& path) {
-    if (!device_.ensureOpen()) return;
+    if (!device_.readyFor(this, [this, path] { playFile(path); })) return;
     if (Mix_Chunk* chunk = chunkFor(path)) {
         start(chunk, Last::File);
         return;
@@ -89,8 +89,8 @@ void MixerWaveOutput::playFile(const QString& path) {
 }
 
 void MixerWaveOutput::playMemory(const QByteArray& riffImage) {
-    if (!device_.ensureOpen()) return;
-    Mix_HaltChannel(MixerDevice::kVoiceChannel);
+    if (!device_.readyFor(this, [this, riffImage] { playMemory(riffImage); })) return;
+    mixer().HaltChannel(MixerDevice::kVoiceChannel);
     freeMemoryChunk();
     memoryChunk_ = decode(riffImage);
     // An image that does not decode stays silent: no beep for embedded sounds.
@@ -106,8 +106,8 @@ Mix_Chunk* MixerWaveOutput::chunkFor(const QString& path) {
     if (it != cache_.end()) {
         if (it->second.modified == info.lastModified() && it->second.size == info.size())
             return it->second.chunk;
-        Mix_HaltChannel(MixerDevice::kVoiceChannel);
-        if (it->second.chunk) Mix_FreeChunk(it->second.chunk);
+        mixer().HaltChannel(MixerDevice::kVoiceChannel);
+        if (it->second.chunk) mixer().FreeChunk(it->second.chunk);
         cache_.erase(it);
     }
     Mix_Chunk* chunk = decode(WaveImage::fromFile(found));
@@ -117,16 +117,16 @@ Mix_Chunk* MixerWaveOutput::chunkFor(const QString& path) {
 }
 
 void MixerWaveOutput::start(Mix_Chunk* chunk, Last kind) {
-    Mix_HaltChannel(MixerDevice::kVoiceChannel);
+    mixer().HaltChannel(MixerDevice::kVoiceChannel);
     last_ = kind;
     lastChunk_ = chunk;
     if (!chunk) return;
-    Mix_PlayChannel(MixerDevice::kVoiceChannel, chunk, 0);
+    mixer().PlayChannelTimed(MixerDevice::kVoiceChannel, chunk, 0, -1);
     device_.soundStarted();
 }
 
 void MixerWaveOutput::freeMemoryChunk() {
     if (!memoryChunk_) return;
-    Mix_FreeChunk(memoryChunk_);
+    mixer().FreeChunk(memoryChunk_);
     memoryChunk_ = nullptr;
 }

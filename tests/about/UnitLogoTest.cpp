@@ -8,6 +8,7 @@
 
 #include "LoggingWave.h"
 #include "MouseSender.h"
+#include "SkinImage.h"
 #include "UnitLogo.h"
 
 namespace {
@@ -34,7 +35,7 @@ TEST(FormLogoLook, TitleSizeAndNoBorder) {
 TEST(FormLogoLook, EmbeddedPictureAndJingleAreLoaded) {
     LoggingWave wave;
     TFormLogo logo(wave);
-    const QPixmap picture = logo.Image1()->pixmap();
+    const QImage picture = logo.Image1()->picture();
     ASSERT_FALSE(picture.isNull());
     EXPECT_EQ(picture.size(), QSize(184, 86));
     EXPECT_TRUE(logo.Wave().WaveData().bytes().startsWith("RIFF"));

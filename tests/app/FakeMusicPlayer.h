@@ -22,12 +22,14 @@ public:
     void rewind() override;
     void close() override;
     void setOnNotify(std::function<void()> handler) override { onNotify_ = std::move(handler); }
+    void setLooping(bool on) override { looping = on; }
 
     // Failures to script; empty means the operation works.
     QString openError;
     QString playError;
     int plays = 0;
     bool playing = false;
+    bool looping = false;
 
 private:
     void note(const QString& entry) { log_->push_back(QStringLiteral("music ") + entry); }

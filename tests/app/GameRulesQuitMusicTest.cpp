@@ -84,6 +84,7 @@ TEST_F(InGameMusic, StartsWithTheGameAndStopsAndClosesWhenItIsLost) {
     EXPECT_EQ(music.fileName(), kAppDir + "/Music/Default Music.MID");
     EXPECT_TRUE(music.isOpen());
     EXPECT_EQ(music.plays, 1);
+    EXPECT_TRUE(music.looping) << "the piece repeats by itself, with no gap at the seam";
     EXPECT_LT(view.indexOf("music open"), view.indexOf("music play"));
 
     tickUntilPlayerTurn();

@@ -42,12 +42,8 @@ QByteArray MediaFiles::wave(int frames, int rate, int tone) {
     return out + pcm;
 }
 
-QByteArray MediaFiles::midi(int ticks) {
-    QByteArray track;
-    track += QByteArray::fromHex("00c000");    // piano
-    track += QByteArray::fromHex("00903c64");  // middle C on
-    track += varLen(ticks) + QByteArray::fromHex("803c40");
-    track += QByteArray::fromHex("00ff2f00");  // end of track
+namespace {
+QByteArray smf(const QByteArray& track) {
     QByteArray out("MThd");
     putBe(out, 6, 4);
     putBe(out, 0, 2);   // format 0
@@ -56,6 +52,43 @@ QByteArray MediaFiles::midi(int ticks) {
     out.append("MTrk");
     putBe(out, track.size(), 4);
     return out + track;
+}
+
+QByteArray note(int delay, int key, int velocity, int length) {
+    return varLen(delay) + QByteArray(1, char(0x90)) + char(key) + char(velocity) + varLen(length) +
+           QByteArray(1, char(0x80)) + char(key) + char(64);
+}
+}  // namespace
+
+QByteArray MediaFiles::midi(int ticks) {
+    QByteArray track;
+    track += QByteArray::fromHex("00c000");    // piano
+    track += note(0, 60, 100, ticks);          // middle C
+    track += QByteArray::fromHex("00ff2f00");  // end of track
+    return smf(track);
+}
+
+QByteArray MediaFiles::melody(int seconds) {
+    constexpr int kEighth = 24;  // an eighth of a second at 96 ticks per half-second quarter
+    QByteArray track = QByteArray::fromHex("00c000");
+    int rest = 0;
+    for (int i = 0; i < seconds * 8; ++i) {
+        if (i % 4 == 3) {
+            rest += kEighth;
+            continue;
+        }
+        track += note(rest, 60 + (i * 5) % 12, 30 + (i * 53) % 97, kEighth);
+        rest = 0;
+    }
+    track += varLen(rest) + QByteArray::fromHex("ff2f00");
+    return smf(track);
+}
+
+QByteArray MediaFiles::sustained(int ticks) {
+    QByteArray track = QByteArray::fromHex("00c013");  // church organ: sounds while held
+    track += note(0, 60, 110, ticks);
+    track += QByteArray::fromHex("00ff2f00");
+    return smf(track);
 }
 
 bool MediaFiles::write(const QString& path, const QByteArray& bytes) {

@@ -11,11 +11,14 @@
 #include <QTest>
 #include <QTimer>
 
+#include <SDL.h>
 #include <SDL_mixer.h>
 
 #include "MediaFiles.h"
+#include "MixCapture.h"
 #include "MixerDevice.h"
 #include "MixerMusicPlayer.h"
+#include "MixerWaveOutput.h"
 #include "ScopedEnv.h"
 
 namespace {
@@ -106,34 +109,77 @@ TEST_F(MusicPlayerTest, AnOpenPieceKeepsTheDeviceFromResting) {
     EXPECT_EQ(Mix_PlayingMusic(), 1);
 }
 
-// The next game's music is the piece kept at the last close, so the synthesizer and
-// its soundfont are not loaded again; a changed file, another file or a device at rest
-// gets nothing kept.
-TEST_F(MusicPlayerTest, AClosedPieceIsKeptForTheNextOpenOfTheSameFile) {
+// Every play that is not a resume starts at the piece's first event: after Stop and
+// rewind, after a close and a new open (of the piece kept at the close), and after the
+// piece has played to its end. The synthesizer itself would go on where it stood.
+TEST_F(MusicPlayerTest, EveryPlayThatIsNoResumeStartsAtTheTop) {
+    player.setFileName(otherFile(QStringLiteral("Melody.mid"), MediaFiles::melody(2)));
+    player.open();
+    MixCapture capture;
+    auto start = [&] {
+        capture.restart();
+        player.play();
+        EXPECT_TRUE(capture.waitFor(1200));
+        return capture.envelope();
+    };
+    constexpr std::size_t kBins = 100;  // the first second
+    const std::vector<double> first = start();
+
+    player.stop();
+    player.rewind();
+    EXPECT_GT(MixCapture::correlation(first, start(), kBins), 0.9) << "after Stop";
+
+    player.close();
+    settle(200);  // the closed piece is decoded afresh for the next open
+    player.open();
+    EXPECT_GT(MixCapture::correlation(first, start(), kBins), 0.9) << "after close and open";
+
+    ASSERT_TRUE(runUntil([this] { return notes == 3; }));  // played to its end
+    EXPECT_GT(MixCapture::correlation(first, start(), kBins), 0.9) << "after the end";
+}
+
+// The game's music loops inside the synthesizer: no notification at the end and no
+// gap at the seam; a stop still ends the play with one notification.
+TEST_F(MusicPlayerTest, LoopingPlayRepeatsWithoutAGapAndEndsWithOneNotification) {
+    player.setFileName(otherFile(QStringLiteral("Organ.mid"), MediaFiles::sustained(96)));
+    player.open();
+    player.setLooping(true);
+    MixCapture capture;
+    player.play();
+    ASSERT_TRUE(capture.waitFor(2000));  // four passes of half a second
+    EXPECT_TRUE(player.playing());
+    EXPECT_EQ(notes, 0);
+    EXPECT_LT(capture.longestSilenceMs(), 100);
+    player.stop();
+    settle();
+    EXPECT_EQ(notes, 1);
+}
+
+// A sound server that goes away: the open piece ends its play with one notification and
+// stays open in silence, and a later sound opens the device again.
+TEST_F(MusicPlayerTest, ALostDeviceIsOpenedAgainByALaterSound) {
+    MixerWaveOutput wave(device);
     openPiece(kLongPiece);
-    const QString path = player.fileName();
     player.play();
-    player.close();
-    _Mix_Music* kept = device.takeMusic(path);
-    ASSERT_NE(kept, nullptr);
-    device.keepMusic(path, kept);
-    EXPECT_EQ(device.takeMusic(dir.path() + QStringLiteral("/Other.mid")), nullptr);
-    EXPECT_EQ(device.takeMusic(path), nullptr) << "asking for another file frees it";
+    SDL_Event removed{};
+    removed.type = SDL_AUDIODEVICEREMOVED;
+    removed.adevice.which = 2;
+    ASSERT_EQ(SDL_PushEvent(&removed), 1);
+
+    wave.playFile(dir.path() + QStringLiteral("/Click.wav"));
+    EXPECT_TRUE(player.isOpen());
+    EXPECT_TRUE(player.silent());
+    EXPECT_TRUE(runUntil([this] { return notes == 1; }));
+    EXPECT_EQ(errorOf([this] { player.play(); }), QStringLiteral("<no error>"));
+    ASSERT_TRUE(runUntil([this] { return device.isOpen(); }));
+    EXPECT_EQ(wave.last(), MixerWaveOutput::Last::Beep) << "the sound asked for is heard";
+    settle(100);
+    EXPECT_EQ(notes, 1) << "a silent piece never notifies";
 
     player.open();
-    player.close();
-    player.open();
-    EXPECT_EQ(device.takeMusic(path), nullptr) << "the player took it back";
     player.play();
+    EXPECT_TRUE(player.playing());
     EXPECT_EQ(Mix_PlayingMusic(), 1);
-    player.close();
-    midiFile(QStringLiteral("Piece.mid"), kShortPiece);
-    EXPECT_EQ(device.takeMusic(path), nullptr) << "the file changed";
-
-    player.open();
-    player.close();
-    EXPECT_TRUE(device.rest());
-    EXPECT_EQ(device.takeMusic(path), nullptr);
 }
 
 // --- a player with no file open ---

@@ -12,6 +12,7 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include "EventWait.h"
 #include "MediaFiles.h"
 #include "MixerDevice.h"
 #include "MixerWaveOutput.h"
@@ -23,6 +24,8 @@ using Last = MixerWaveOutput::Last;
 
 class WaveOutputTest : public ::testing::Test {
 protected:
+    WaveOutputTest() { EXPECT_TRUE(device.ensureOpen()); }
+
     // Two seconds: still playing when the test looks, whatever the machine's speed.
     QString waveFile(const QString& name, int frames = 44100, int tone = 440) {
         const QString path = dir.path() + QLatin1Char('/') + name;
@@ -265,8 +268,9 @@ TEST_F(WaveOutputTest, DeviceRestsOnlyInSilenceAndTheNextSoundWakesIt) {
     EXPECT_EQ(wave.cachedWaves(), 0) << "decoded waves belong to the closed device";
     EXPECT_EQ(wave.lastChunk(), nullptr);
     wave.playFile(path);
-    EXPECT_TRUE(device.isOpen());
-    EXPECT_EQ(wave.last(), Last::File);
+    EXPECT_TRUE(device.opening()) << "opened off the user-interface thread";
+    ASSERT_TRUE(EventWait::until([this] { return device.isOpen(); }));
+    EXPECT_EQ(wave.last(), Last::File) << "the sound asked for meanwhile plays once it is open";
     expectChannelPlaysLast();
     wave.playMemory(MediaFiles::wave(1000));
     EXPECT_EQ(wave.last(), Last::Memory);
@@ -400,14 +404,25 @@ TEST_F(WaveOutputTest, BeepImageDecodesAndPlaysFromMemory) {
 
 // --- the device opens with the first sound ---
 
-TEST(WaveOutputDevice, OpensOnTheFirstSoundNotBefore) {
+// The first window never waits for the sound system: the first sound opens the device
+// on a worker thread and plays once it is ready; a newer sound replaces an older one
+// asked for meanwhile, and a voice gone before the device opened is never called.
+TEST(WaveOutputDevice, OpensOnTheFirstSoundOffTheUserInterfaceThread) {
     MixerDevice device;
     { MixerWaveOutput unused(device); }
     EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u) << "never opened just to be closed";
+    {
+        MixerWaveOutput gone(device);
+        gone.playFile(QStringLiteral("/nowhere/Click.wav"));
+        EXPECT_TRUE(device.opening());
+    }
     MixerWaveOutput wave(device);
-    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+    wave.playMemory(MixerWaveOutput::beepImage());
     wave.playFile(QStringLiteral("/nowhere/Click.wav"));
-    EXPECT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+    EXPECT_EQ(wave.last(), Last::Nothing) << "nothing plays before the device is open";
+    ASSERT_TRUE(EventWait::until([&] { return device.isOpen(); }));
+    EXPECT_EQ(wave.last(), Last::Beep) << "the newest request plays";
+    EXPECT_EQ(Mix_Playing(MixerDevice::kVoiceChannel), 1);
 }
 
 // --- no sound device ---
@@ -419,7 +434,9 @@ TEST(WaveOutputWithoutDevice, StaysSilentAndNeverFails) {
     MixerWaveOutput wave(device);
     wave.playFile(QStringLiteral("/nowhere/Click.wav"));
     wave.playMemory(MixerWaveOutput::beepImage());
-    EXPECT_TRUE(device.failed());
+    EXPECT_TRUE(EventWait::until([&] { return device.failed(); }));
+    wave.playFile(QStringLiteral("/nowhere/Click.wav"));
+    EXPECT_FALSE(device.opening()) << "no new try at every press";
     EXPECT_EQ(wave.last(), Last::Nothing);
     EXPECT_EQ(wave.lastChunk(), nullptr);
 }

@@ -14,6 +14,7 @@ public:
     void rewind() override {}
     void close() override { open_ = false; }
     void setOnNotify(std::function<void()>) override {}
+    void setLooping(bool) override {}
 
 private:
     QString name_;

@@ -34,7 +34,7 @@ void SkinImage::mouseMoveEvent(QMouseEvent* event) {
     if (onMove) onMove(Qt::NoButton, event->position().toPoint());
 }
 
-// A double click is a second press, as on the original board.
+// A double click counts as a second press: a fast player taps twice.
 void SkinImage::mouseDoubleClickEvent(QMouseEvent* event) {
     mousePressEvent(event);
 }
