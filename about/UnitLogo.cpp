@@ -3,11 +3,11 @@
 #include <QEventLoop>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QScreen>
 #include <QWindow>
 
 #include "EmbeddedData.h"
-#include "SkinImage.h"
 
 namespace {
 // Ends a wait once the window has been exposed; the expose itself still paints it.
@@ -36,12 +36,7 @@ TFormLogo::TFormLogo(WaveOutput& wave, QWidget* parent)
     setFixedSize(kWidth, kHeight);
     setModal(true);
 
-    // A painted picture, not a label: a label would load the fonts before the splash shows.
-    image1_ = new SkinImage(this);
-    image1_->setObjectName(QStringLiteral("Image1"));
-    image1_->setGeometry(0, 0, kWidth, kHeight);
-    image1_->setPicture(
-        EmbeddedData::picture(QStringLiteral("Logo.jpg"), QSize(kWidth, kHeight)).toImage());
+    image1_ = EmbeddedData::picture(QStringLiteral("Logo.jpg"), QSize(kWidth, kHeight)).toImage();
 
     EmbeddedData::readWave(QStringLiteral("LogoWave.dat"), wave_.WaveData());
 
@@ -63,6 +58,11 @@ void TFormLogo::showAtOnce() {
     connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
     guard.start(kExposeWaitMs);
     loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+void TFormLogo::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(rect(), image1_);
 }
 
 void TFormLogo::showEvent(QShowEvent* event) {

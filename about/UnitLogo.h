@@ -3,12 +3,12 @@
 // closed by its own timer 2500 ms after the window was made. Clicks and keys do not
 // close it.
 #include <QDialog>
+#include <QImage>
 #include <QString>
 #include <QTimer>
 
 #include "UWave.h"
 
-class SkinImage;
 class WaveOutput;
 
 class TFormLogo : public QDialog {
@@ -26,7 +26,9 @@ public:
     // short wait), so the first thing a player sees never waits for the other windows.
     void showAtOnce();
 
-    SkinImage* Image1() const { return image1_; }
+    // The splash picture, painted by the window itself: a child widget or a label
+    // would cost the first window several milliseconds.
+    const QImage& Image1() const { return image1_; }
     QTimer& Timer() { return timer_; }
     TWave& Wave() { return wave_; }
     bool timeUp() const { return timeUp_; }
@@ -39,10 +41,11 @@ public Q_SLOTS:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    SkinImage* image1_ = nullptr;
+    QImage image1_;
     QTimer timer_;
     TWave wave_;
     QString appDir_;

@@ -1,34 +1,18 @@
 // Press to sound: from the request to play a board wave to the first buffer that
 // carries it out of the mixer, and the length of that buffer (the device's own delay).
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
-#include <cstring>
 #include <thread>
 #include <vector>
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 
 #include <SDL_mixer.h>
 
+#include "FirstBufferClock.h"
 #include "MixerDevice.h"
 #include "MixerWaveOutput.h"
 #include "SoundPaths.h"
-
-namespace {
-std::atomic<qint64> firstSound{-1};
-QElapsedTimer elapsed;
-
-void SDLCALL postMix(void*, Uint8* stream, int len) {
-    if (firstSound.load() >= 0) return;
-    for (int i = 0; i < len; ++i)
-        if (stream[i] != 0) {
-            firstSound = elapsed.nsecsElapsed();
-            return;
-        }
-}
-}  // namespace
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
@@ -43,20 +27,21 @@ int main(int argc, char* argv[]) {
     int frequency = 0, channels = 0;
     Uint16 format = 0;
     Mix_QuerySpec(&frequency, &format, &channels);
-    Mix_SetPostMix(postMix, nullptr);
-    elapsed.start();
+    FirstBufferClock clock;
     std::vector<double> ms;
     for (int press = 0; press < 60; ++press) {
         Mix_HaltChannel(-1);
         std::this_thread::sleep_for(std::chrono::milliseconds(30 + press % 7));
-        firstSound = -1;
-        const qint64 asked = elapsed.nsecsElapsed();
-        wave.playFile(SoundPaths::board(appDir, QStringLiteral("Default Sounds"), 1 + press % 9));
-        while (firstSound.load() < 0) std::this_thread::sleep_for(std::chrono::microseconds(200));
-        if (press >= 9)
-            ms.push_back((firstSound.load() - asked) / 1e6);  // first nine fill the cache
+        const double took = clock.measure([&] {
+            wave.playFile(
+                SoundPaths::board(appDir, QStringLiteral("Default Sounds"), 1 + press % 9));
+        });
+        if (took < 0) {
+            std::fprintf(stderr, "a press was never mixed\n");
+            return 1;
+        }
+        if (press >= 9) ms.push_back(took);  // the first nine fill the cache
     }
-    Mix_SetPostMix(nullptr, nullptr);
     std::sort(ms.begin(), ms.end());
     const double buffer = 512.0 * 1000.0 / frequency;
     std::printf(

@@ -6,6 +6,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <malloc.h>
+
 #include "MixerLibrary.h"
 
 namespace {
@@ -185,6 +187,7 @@ _Mix_Music* MixerDevice::decodeMusic(const QByteArray& bytes) {
 _Mix_Music* MixerDevice::takeMusic(const QString& path, const QByteArray& bytes) {
     _Mix_Music* music = nullptr;
     if (kept_.music && kept_.path == path && kept_.bytes == bytes) {
+        decodeKept();
         music = kept_.music;
         kept_.music = nullptr;
     }
@@ -195,25 +198,33 @@ _Mix_Music* MixerDevice::takeMusic(const QString& path, const QByteArray& bytes)
 void MixerDevice::keepMusic(const QString& path, const QByteArray& bytes, _Mix_Music* music,
                             bool played) {
     freeKeptMusic();
+    kept_ = KeptMusic{path, bytes, music, played};
     if (state_ != State::Open) {
-        if (music) mixer().FreeMusic(music);
+        freeKeptMusic();
         return;
     }
-    kept_ = KeptMusic{path, bytes, played ? nullptr : music};
-    if (!played) return;
-    if (music) mixer().FreeMusic(music);
     // Decoding takes tens of milliseconds: not inside the handler that closed the piece.
-    if (QCoreApplication::instance())
+    if (played && QCoreApplication::instance())
         QMetaObject::invokeMethod(this, &MixerDevice::decodeKept, Qt::QueuedConnection);
 }
 
 void MixerDevice::decodeKept() {
-    if (state_ != State::Open || kept_.music || kept_.bytes.isEmpty()) return;
+    if (state_ != State::Open || !kept_.music || !kept_.played) return;
+    freeMusic(kept_.music);
     kept_.music = decodeMusic(kept_.bytes);
+    kept_.played = false;
+}
+
+// A synthesizer with its soundfont is several megabytes; the heap gives them back to the
+// system at once, or every game would leave the next one's copy beside it.
+void MixerDevice::freeMusic(_Mix_Music* music) {
+    if (!music) return;
+    mixer().FreeMusic(music);
+    malloc_trim(0);
 }
 
 void MixerDevice::freeKeptMusic() {
-    if (kept_.music) mixer().FreeMusic(kept_.music);
+    freeMusic(kept_.music);
     kept_ = KeptMusic{};
 }
 

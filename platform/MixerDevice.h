@@ -67,6 +67,7 @@ public:
     void keepMusic(const QString& path, const QByteArray& bytes, _Mix_Music* music, bool played);
     // A piece decoded from a MIDI file's bytes, or null.
     static _Mix_Music* decodeMusic(const QByteArray& bytes);
+    static void freeMusic(_Mix_Music* music);
 
     // The General MIDI soundfont handed to the synthesizer, empty when none is installed.
     const QString& soundFont() const { return soundFont_; }
@@ -89,6 +90,7 @@ private:
         QString path;
         QByteArray bytes;
         _Mix_Music* music = nullptr;
+        bool played = false;  // no longer at its top: decoded afresh before it is reused
     };
 
     State state_ = State::Closed;

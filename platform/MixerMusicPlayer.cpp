@@ -134,7 +134,7 @@ void MixerMusicPlayer::startFromTop() {
 // back to its top by being decoded again from its bytes (some tens of milliseconds).
 void MixerMusicPlayer::decodeAfresh() {
     if (ownsStream()) releaseStream();
-    if (music_) mixer().FreeMusic(music_);
+    MixerDevice::freeMusic(music_);
     music_ = MixerDevice::decodeMusic(bytes_);
     played_ = false;
 }
@@ -195,7 +195,7 @@ void MixerMusicPlayer::closeFile() {
 // stays open and plays on in silence until it is opened again.
 void MixerMusicPlayer::deviceClosing() {
     releaseStream();
-    if (music_) mixer().FreeMusic(music_);
+    MixerDevice::freeMusic(music_);
     music_ = nullptr;
     played_ = false;
     silent_ = true;

@@ -14,6 +14,9 @@ MixerDevice& device() {
     // No sound card is needed, and none is touched.
     setenv("SDL_AUDIODRIVER", "dummy", 0);
     static MixerDevice shared;
+    // Opened before the first input: a voice never waits for it here.
+    static const bool opened = shared.ensureOpen();
+    (void)opened;
     return shared;
 }
 }  // namespace
