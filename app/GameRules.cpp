@@ -304,7 +304,7 @@ void GameRules::enterRecord() {
 // ---- Music ----
 
 void GameRules::startMusic() {
-    if (config_.PlayMusic != 1) return;
+    if (!config_.musicOn()) return;
     try {
         music_.setFileName(appDir_ + QStringLiteral("/Music/") + config_.MusicFile.text());
         music_.open();
@@ -317,7 +317,7 @@ void GameRules::startMusic() {
 }
 
 void GameRules::stopMusic() {
-    if (config_.PlayMusic != 1 || !music_.isOpen()) return;
+    if (!config_.musicOn() || !music_.isOpen()) return;
     try {
         music_.stop();
     } catch (const MciError&) {
@@ -368,7 +368,7 @@ void GameRules::stopTimeTimer() {
 }
 
 void GameRules::playIfSounds(const QString& path) {
-    if (config_.PlaySounds != 0) view_.playSound(path);
+    if (config_.soundsOn()) view_.playSound(path);
 }
 
 QString GameRules::scheme() const {

@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include "ClickSound.h"
 #include "ConfigCheck.h"
 #include "ConfigFile.h"
 #include "FilePath.h"
@@ -19,6 +20,8 @@
 #include "IoErrorBox.h"
 #include "MusicPlayer.h"
 #include "PlainSkin.h"
+#include "QuitQuestionBox.h"
+#include "RecordTable.h"
 #include "SkinImage.h"
 #include "SoundPaths.h"
 #include "UnitAbout.h"
@@ -160,6 +163,7 @@ void TFormPrincipal::createComponents() {
         label->setAccessibleDescription(kLabelRoles[line - 1]);
         InfoLabels[line - 1] = label;
     }
+    styleInfoLines(LabelStyle{});
     SetGraphicsPointers();
     SetLabelPointers();
 }
@@ -402,8 +406,7 @@ void TFormPrincipal::TimeTimerTimer() {
 void TFormPrincipal::ControlDown(int n) {
     if (!GameRules::controlResponds(n, rules_.Playing())) return;
     ShowControlPicture(n, Picture::Down);
-    if (rules_.config().PlaySounds != 0)
-        playSound(SoundPaths::click(appDir_, rules_.config().SoundScheme.text()));
+    playClick(wave_, rules_.config(), appDir_);
 }
 
 void TFormPrincipal::ControlUp(int n) {
@@ -442,8 +445,7 @@ void TFormPrincipal::ControlUp(int n) {
 
 void TFormPrincipal::IconDown(int n) {
     ShowIconPicture(n, Picture::Down);
-    if (rules_.config().PlaySounds != 0)
-        playSound(SoundPaths::click(appDir_, rules_.config().SoundScheme.text()));
+    playClick(wave_, rules_.config(), appDir_);
 }
 
 void TFormPrincipal::IconUp(int n) {
@@ -459,14 +461,16 @@ int TFormPrincipal::keypadDigit(const QKeyEvent* event) {
     return event->key() - Qt::Key_0;
 }
 
-// Key repeat arrives as release/press pairs; only the real press and release count.
-// A release belongs to the button its key pressed, even if Num Lock changed what the
-// key means in between (some input tools toggle it around a keypad key).
+// A held key repeats its press; the rules let a repeat through only while the button
+// shows its up picture, so a key held from the computer's turn into the player's turn
+// presses once. A release belongs to the button its key pressed, even if Num Lock
+// changed what the key means in between (some input tools toggle it around a keypad
+// key); the releases within a key's repeat are no real ones.
 void TFormPrincipal::keyPressEvent(QKeyEvent* event) {
     const int n = keypadDigit(event);
-    if (n != 0 && !event->isAutoRepeat()) {
-        keysDown_[keyIdentity(event)] = n;
-        ButtonDown(n);
+    if (n != 0) {
+        const auto held = keysDown_.try_emplace(keyIdentity(event), n).first;
+        ButtonDown(held->second);
     }
     QWidget::keyPressEvent(event);
 }
@@ -528,9 +532,15 @@ QString TFormPrincipal::askRecordName(const QString& offered) {
     return ok ? answer : offered;
 }
 
+// Only the table of the game's category goes into the file, onto the record as it is
+// there: settings the range check replaced in memory stay as they were on disk, as the
+// warning promised.
 bool TFormPrincipal::saveConfig(const ConfigRecord& record) {
     try {
-        WriteConfig(appDir_, record);
+        ConfigRecord onDisk;
+        ReadConfig(appDir_, onDisk);
+        RecordTable::copyTable(record, onDisk);
+        WriteConfig(appDir_, onDisk);
     } catch (const ConfigIoError& e) {
         showIoError(this, e);
         return false;
@@ -544,11 +554,8 @@ void TFormPrincipal::showRecords(int highlightRow) {
 }
 
 bool TFormPrincipal::confirmQuit() {
-    QMessageBox box(QMessageBox::Question, kTitle, QStringLiteral("Finish current game?"),
-                    QMessageBox::Yes | QMessageBox::No, this);
-    box.setDefaultButton(QMessageBox::Yes);
-    box.setEscapeButton(QMessageBox::No);
-    return box.exec() != QMessageBox::No;
+    QuitQuestionBox box(kTitle, this);
+    return box.finishGame();
 }
 
 void TFormPrincipal::showError(const QString& text) {
@@ -604,14 +611,18 @@ void TFormPrincipal::applySkin(const SkinPictures& pictures) {
     take(IconNo, pictures.IconNo);
     take(IconYes, pictures.IconYes);
     take(IconTime, pictures.IconTime);
-    if (!pictures.Labels) return;
+    if (pictures.Labels) styleInfoLines(*pictures.Labels);
+}
+
+// Black plain text, whatever the desktop's colours, until a skin says otherwise.
+void TFormPrincipal::styleInfoLines(const LabelStyle& style) {
     for (QLabel* label : InfoLabels) {
         QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, pictures.Labels->colour);
+        palette.setColor(QPalette::WindowText, style.colour);
         label->setPalette(palette);
         QFont font = label->font();
-        font.setBold(pictures.Labels->bold);
-        font.setItalic(pictures.Labels->italic);
+        font.setBold(style.bold);
+        font.setItalic(style.italic);
         label->setFont(font);
     }
 }
@@ -629,6 +640,7 @@ void TFormPrincipal::applyPlainSkin() {
     IconNo = PlainSkin::mark(MarkKind::No);
     IconYes = PlainSkin::mark(MarkKind::Yes);
     IconTime = PlainSkin::mark(MarkKind::Time);
+    styleInfoLines(LabelStyle{});
 }
 
 void TFormPrincipal::SetInitialGraphics() {

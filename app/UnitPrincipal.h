@@ -11,10 +11,11 @@
 #include <QWidget>
 
 #include "ConfigRecord.h"
+#include "DragMover.h"
 #include "GameRules.h"
 #include "GameView.h"
+#include "LabelStyle.h"
 #include "SkinFolder.h"
-#include "DragMover.h"
 
 class QAction;
 class QLabel;
@@ -128,6 +129,7 @@ private:
                         void (*setDefault)(ConfigRecord&));
     void applySkin(const SkinPictures& pictures);
     void applyPlainSkin();
+    void styleInfoLines(const LabelStyle& style);
     void centre();
     void rereadConfig();
     static int keypadDigit(const QKeyEvent* event);

@@ -16,7 +16,6 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zelto 2000"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Zelto 2000"));
     QApplication::setQuitOnLastWindowClosed(false);
 
     MixerDevice device;

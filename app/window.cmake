@@ -1,6 +1,7 @@
 # The main window and the program.
 add_library(zelto_window STATIC
   ${CMAKE_CURRENT_LIST_DIR}/PlainSkin.cpp ${CMAKE_CURRENT_LIST_DIR}/PlainSkin.h
+  ${CMAKE_CURRENT_LIST_DIR}/QuitQuestionBox.cpp ${CMAKE_CURRENT_LIST_DIR}/QuitQuestionBox.h
   ${CMAKE_CURRENT_LIST_DIR}/UnitPrincipal.cpp ${CMAKE_CURRENT_LIST_DIR}/UnitPrincipal.h
 )
 target_include_directories(zelto_window PUBLIC ${CMAKE_CURRENT_LIST_DIR})

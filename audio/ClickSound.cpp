@@ -5,5 +5,5 @@
 #include "WaveOutput.h"
 
 void playClick(WaveOutput& wave, const ConfigRecord& record, const QString& appDir) {
-    if (record.PlaySounds == 1) wave.playFile(SoundPaths::click(appDir, record.SoundScheme.text()));
+    if (record.soundsOn()) wave.playFile(SoundPaths::click(appDir, record.SoundScheme.text()));
 }

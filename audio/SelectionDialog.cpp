@@ -34,6 +34,7 @@ SelectionDialog::SelectionDialog(WaveOutput& wave, const QString& caption, QWidg
     Bevel->setFrameShape(QFrame::Panel);
     Bevel->setFrameShadow(QFrame::Raised);
     Bevel->lower();
+    keepOpenOnEnterAndEsc();
 }
 
 void SelectionDialog::showEvent(QShowEvent* event) {

@@ -1,5 +1,6 @@
 #include "UnitMusic.h"
 
+#include <QFrame>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMessageBox>
@@ -24,6 +25,9 @@ TFormMusic::TFormMusic(WaveOutput& wave, std::unique_ptr<MusicPlayer> preview, Q
     ButtonPlay = button("ButtonPlay", QStringLiteral("Play"), 36);
     ButtonPause = button("ButtonPause", QStringLiteral("Pause"), 58);
     ButtonStop = button("ButtonStop", QStringLiteral("Stop"), 80);
+    // The preview's frame is a plain one here, where the sound dialog's is raised.
+    Bevel->setFrameShape(QFrame::Box);
+    Bevel->setFrameShadow(QFrame::Plain);
     connect(list_, &QListWidget::itemSelectionChanged, this, &TFormMusic::FileListBoxClick);
     connect(list_, &QListWidget::itemDoubleClicked, this, &TFormMusic::FileListBoxDblClick);
     connect(ButtonPlay, &QPushButton::clicked, this, &TFormMusic::ButtonPlayClick);
@@ -134,11 +138,13 @@ void TFormMusic::done(int result) {
     SelectionDialog::done(result);
 }
 
-// Any character typed in the list plays the selected piece.
+// Any character typed in the list plays the selected piece, Enter and Esc included;
+// Tab only moves on to the next control.
 bool TFormMusic::eventFilter(QObject* watched, QEvent* event) {
     if (watched == list_ && event->type() == QEvent::KeyPress) {
         const QString text = static_cast<QKeyEvent*>(event)->text();
-        if (!text.isEmpty() && text[0].isPrint() && !selected_.isEmpty()) ButtonPlayClick();
+        const bool character = !text.isEmpty() && text != QStringLiteral("\t");
+        if (character && !selected_.isEmpty()) ButtonPlayClick();
     }
     return SelectionDialog::eventFilter(watched, event);
 }

@@ -79,8 +79,9 @@ ConfigRecord makeSafe(const ConfigRecord& rec) {
     if (safe.enabledCount() < kMinButtons) safe.ButtonEnabled.fill(1);
     safe.PlayerTime = asFlag(safe.PlayerTime);
     safe.AltSeqMode = asFlag(safe.AltSeqMode);
-    safe.PlaySounds = asFlag(safe.PlaySounds);
-    safe.PlayMusic = asFlag(safe.PlayMusic);
+    // Only 1 sounds, so anything else is kept silent.
+    safe.PlaySounds = safe.soundsOn() ? 1 : 0;
+    safe.PlayMusic = safe.musicOn() ? 1 : 0;
     safe.MistakesAllowed = std::min<std::uint8_t>(safe.MistakesAllowed, kMaxMistakes);
     safe.Delay = std::clamp(safe.Delay, kMinDelay, kMaxDelay);
     clampLength(safe.SoundScheme);

@@ -31,6 +31,9 @@ struct ConfigRecord {
 
     // Button n (1..9) takes part in the game.
     bool buttonEnabled(int n) const { return ButtonEnabled[n - 1] != 0; }
+    // Sounds and music play only for a flag of exactly 1; any other value is silence.
+    bool soundsOn() const { return PlaySounds == 1; }
+    bool musicOn() const { return PlayMusic == 1; }
 
     // The record category of these settings; flags count as on only when exactly 1.
     int enabledCount() const;

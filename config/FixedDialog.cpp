@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -39,6 +40,16 @@ bool FixedDialog::event(QEvent* event) {
         for (QWidget* child : findChildren<QWidget*>()) fitText(child);
     }
     return QDialog::event(event);
+}
+
+void FixedDialog::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    const bool closingKey = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
+    if (closingKey && !enterAndEscClose_ && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 bool FixedDialog::textFits(const QWidget* widget) {

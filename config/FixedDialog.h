@@ -14,5 +14,12 @@ public:
     static bool textFits(const QWidget* widget);
 
 protected:
+    // Enter and Esc typed into the dialog do nothing of their own: it is left only
+    // through its buttons and its close box. A focused button still takes Enter.
+    void keepOpenOnEnterAndEsc() { enterAndEscClose_ = false; }
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    bool enterAndEscClose_ = true;
 };

@@ -26,4 +26,13 @@ void insert(ConfigRecord& rec, int rank, int score, const QString& name) {
     rec.Top10Names[base + rank].setText(name.left(kMaxNameLength));
 }
 
+void copyTable(const ConfigRecord& from, ConfigRecord& to) {
+    if (!categoryValid(from)) return;
+    for (int rank = 1; rank <= kRanks; ++rank) {
+        const int i = from.recordIndex(rank);
+        to.Top10Scores[i] = from.Top10Scores[i];
+        to.Top10Names[i] = from.Top10Names[i];
+    }
+}
+
 }  // namespace RecordTable

@@ -17,4 +17,8 @@ int findRank(const ConfigRecord& rec, int score);
 // Moves ranks rank..9 one down (the old rank 10 drops out) and stores (score, name)
 // at `rank`; the name is cut to 20 characters.
 void insert(ConfigRecord& rec, int rank, int score, const QString& name);
+
+// Copies the ten scores and names of `from`'s category into `to`, leaving every other
+// byte of `to` as it was.
+void copyTable(const ConfigRecord& from, ConfigRecord& to);
 }  // namespace RecordTable

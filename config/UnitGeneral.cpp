@@ -220,12 +220,12 @@ void TFormGeneral::ButtonOkClick() {
         return;
     }
     config_ = updated;
-    if (config_.PlaySounds == 1) PlaySound(SoundPaths::click(appDir_, config_.SoundScheme.text()));
+    if (config_.soundsOn()) PlaySound(SoundPaths::click(appDir_, config_.SoundScheme.text()));
     accept();
 }
 
 void TFormGeneral::ButtonCancelClick() {
-    if (config_.PlaySounds == 1) PlaySound(SoundPaths::click(appDir_, config_.SoundScheme.text()));
+    if (config_.soundsOn()) PlaySound(SoundPaths::click(appDir_, config_.SoundScheme.text()));
     reject();
 }
 

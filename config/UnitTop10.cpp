@@ -165,7 +165,7 @@ void TFormTop10::centre() {
 }
 
 void TFormTop10::ButtonOkClick() {
-    if (config_.PlaySounds == 1) PlaySound(SoundPaths::click(appDir_, config_.SoundScheme.text()));
+    if (config_.soundsOn()) PlaySound(SoundPaths::click(appDir_, config_.SoundScheme.text()));
     close();
 }
 

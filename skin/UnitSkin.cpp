@@ -52,11 +52,9 @@ W* named(W* widget, const QString& name, const QRect& geometry) {
     return widget;
 }
 
+// A picture the check did not reach, or could not read, leaves the one shown before.
 void setPicture(QLabel* label, const QImage& image) {
-    if (image.isNull())
-        label->clear();
-    else
-        label->setPixmap(QPixmap::fromImage(image));
+    if (!image.isNull()) label->setPixmap(QPixmap::fromImage(image));
 }
 
 }  // namespace
@@ -82,6 +80,7 @@ TFormSkin::TFormSkin(WaveOutput& wave, QWidget* parent)
     connect(ButtonCancel, &QPushButton::clicked, this, &TFormSkin::ButtonCancelClick);
     setTabOrder(ListBox, ButtonOk);
     setTabOrder(ButtonOk, ButtonCancel);
+    keepOpenOnEnterAndEsc();
 }
 
 // Created bottom to top: the bevel shows only while the preview is hidden.
@@ -201,7 +200,7 @@ void TFormSkin::PlaySound(const QString& path) {
 }
 
 void TFormSkin::clickSound() {
-    if (config_.PlaySounds == 1) PlaySound(SoundPaths::click(appDir_, config_.SoundScheme.text()));
+    if (config_.soundsOn()) PlaySound(SoundPaths::click(appDir_, config_.SoundScheme.text()));
 }
 
 void TFormSkin::ButtonOkClick() {

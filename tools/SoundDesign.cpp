@@ -124,7 +124,7 @@ std::vector<float> SoundDesign::logoJingle() {
         synth.mix(out, synth.tone(Synth::noteFrequency(rising[i]), pluck), 0.05 + 0.16 * i, 0.8);
     const int chord[] = {60, 67, 72, 76, 79, 84};  // C major, spread wide
     for (int note : chord) synth.mix(out, synth.tone(Synth::noteFrequency(note), ring), 0.75, 0.45);
-    out.resize(static_cast<size_t>(synth.samplesFor(kJingleSeconds)));
+    out.resize(static_cast<size_t>(kJingleSamples));
     Synth::normalize(out, 0.75f);
     synth.fadeOut(out, 0.3);
     return out;

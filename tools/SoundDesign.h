@@ -21,6 +21,8 @@ class SoundDesign {
 public:
     static constexpr int kSampleRate = 22050;
     static constexpr double kJingleSeconds = 2.5;
+    // The splash's stored wave has a data chunk of 110338 bytes: 55169 16-bit samples.
+    static constexpr int kJingleSamples = 55169;
 
     static SoundScheme defaultSounds();
     static SoundScheme chimes();

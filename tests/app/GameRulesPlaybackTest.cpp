@@ -59,15 +59,20 @@ TEST_F(Playback, ScoreShownAtStepOneIsRoundMinusOne) {
     }
 }
 
+// Sounds play for a flag of exactly 1: 0 and any other value are silence.
 TEST_F(Playback, WithSoundsOffNothingPlaysButTheTimingStays) {
-    config().PlaySounds = 0;
-    rules.PlayClick();
-    EXPECT_EQ(tickUntilPlayerTurn(), 5);
-    playRound();
-    EXPECT_EQ(tickUntilPlayerTurn(), 6);
-    press(wrongButtonFor(1));
-    EXPECT_EQ(tickUntilPlayerTurn(), 6 + 4);
-    EXPECT_TRUE(view.sounds.isEmpty());
+    for (const std::uint8_t flag : {0, 2, 255}) {
+        config().PlaySounds = flag;
+        view.sounds.clear();
+        rules.PlayClick();
+        EXPECT_EQ(tickUntilPlayerTurn(), 5);
+        playRound();
+        EXPECT_EQ(tickUntilPlayerTurn(), 6);
+        press(wrongButtonFor(1));
+        EXPECT_EQ(tickUntilPlayerTurn(), 6 + 4);
+        EXPECT_TRUE(view.sounds.isEmpty()) << int(flag);
+        rules.QuitClick();
+    }
 }
 
 TEST_F(Playback, WithPlayerTimeOffTheClockLineStaysOff) {

@@ -133,13 +133,16 @@ TEST_F(InGameMusic, NextGameStartsThePieceAgain) {
     EXPECT_TRUE(music.isOpen());
 }
 
+// Music plays for a flag of exactly 1 only.
 TEST_F(InGameMusic, OffNeverTouchesThePlayer) {
-    config().PlayMusic = 0;
     config().MistakesAllowed = 0;
-    startAndComplete(1);
-    rules.MediaPlayerNotify();
-    press(wrongButtonFor(1));
-    EXPECT_EQ(view.countStartingWith("music "), 0);
+    for (const std::uint8_t flag : {0, 2}) {
+        config().PlayMusic = flag;
+        startAndComplete(1);
+        rules.MediaPlayerNotify();
+        press(wrongButtonFor(1));
+        EXPECT_EQ(view.countStartingWith("music "), 0) << int(flag);
+    }
 }
 
 TEST_F(InGameMusic, OpenFailureIsShownOnceAndTheGamePlaysInSilence) {

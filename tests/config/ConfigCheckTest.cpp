@@ -67,7 +67,8 @@ TEST(ConfigCheckSafe, FewerThanTwoButtonsTurnsAllNineOn) {
     }
 }
 
-TEST(ConfigCheckSafe, NonZeroFlagsBecomeOneAndKeepTheirButtons) {
+// Sounds and music play only for exactly 1: any other value stays silent.
+TEST(ConfigCheckSafe, NonZeroFlagsBecomeOneAndKeepTheirButtonsButSoundsOnlyPlayForOne) {
     ConfigRecord rec = ConfigTestDir::sample();
     rec.ButtonEnabled = {0, 2, 0, 0, 0, 0, 0, 0, 200};
     rec.PlayerTime = 3;
@@ -79,9 +80,14 @@ TEST(ConfigCheckSafe, NonZeroFlagsBecomeOneAndKeepTheirButtons) {
     EXPECT_EQ(safe.ButtonEnabled, expected);
     EXPECT_EQ(safe.PlayerTime, 1);
     EXPECT_EQ(safe.AltSeqMode, 1);
-    EXPECT_EQ(safe.PlaySounds, 1);
-    EXPECT_EQ(safe.PlayMusic, 1);
+    EXPECT_EQ(safe.PlaySounds, 0);
+    EXPECT_EQ(safe.PlayMusic, 0);
+    EXPECT_FALSE(safe.soundsOn() || safe.musicOn());
     EXPECT_TRUE(ConfigCheck::problems(safe).isEmpty());
+    rec.PlaySounds = 1;
+    rec.PlayMusic = 1;
+    EXPECT_TRUE(ConfigCheck::makeSafe(rec).soundsOn());
+    EXPECT_TRUE(ConfigCheck::makeSafe(rec).musicOn());
 }
 
 TEST(ConfigCheckSafe, MistakesAndDelayAreBroughtIntoRange) {

@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <QThread>
 
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+
 namespace {
 bool copyTree(const QString& from, const QString& to) {
     QDir().mkpath(to);
@@ -151,6 +154,52 @@ QRect XSession::windowGeometry(const QString& id) const {
         if (key == QLatin1String("HEIGHT")) r.setHeight(value);
     }
     return r;
+}
+
+namespace {
+// One short-lived connection per question, so the test holds no X state of its own.
+template <typename Use>
+auto withDisplay(const QString& name, Use use) -> decltype(use(nullptr)) {
+    Display* display = XOpenDisplay(name.toLocal8Bit().constData());
+    if (!display) return {};
+    auto result = use(display);
+    XCloseDisplay(display);
+    return result;
+}
+}  // namespace
+
+QString XSession::caption(const QString& id) const {
+    return withDisplay(display_, [&](Display* display) {
+        const Atom name = XInternAtom(display, "_NET_WM_NAME", False);
+        const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+        Atom type = None;
+        int format = 0;
+        unsigned long count = 0, after = 0;
+        unsigned char* data = nullptr;
+        QString text;
+        if (XGetWindowProperty(display, id.toULong(), name, 0, 1024, False, utf8, &type, &format,
+                               &count, &after, &data) == Success &&
+            data) {
+            text = QString::fromUtf8(reinterpret_cast<const char*>(data), int(count));
+            XFree(data);
+        }
+        return text;
+    });
+}
+
+bool XSession::closeByFrame(const QString& id) const {
+    return withDisplay(display_, [&](Display* display) {
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = id.toULong();
+        event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+        event.xclient.format = 32;
+        event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
+        event.xclient.data.l[1] = CurrentTime;
+        const bool sent = XSendEvent(display, id.toULong(), False, NoEventMask, &event) != 0;
+        XSync(display, False);
+        return sent;
+    });
 }
 
 std::optional<QString> XSession::waitForWindow(const QString& pattern, int timeoutMs,

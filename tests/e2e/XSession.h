@@ -33,6 +33,10 @@ public:
     // Visible windows whose name matches `pattern` exactly (a regular expression).
     QStringList findWindows(const QString& pattern) const;
     QRect windowGeometry(const QString& id) const;
+    // The title a window manager shows: the window's _NET_WM_NAME.
+    QString caption(const QString& id) const;
+    // Asks the window to close as a window manager's close button does (WM_DELETE_WINDOW).
+    bool closeByFrame(const QString& id) const;
     std::optional<QString> waitForWindow(const QString& pattern, int timeoutMs,
                                          const std::function<bool(const QString&)>& accept = {});
     bool waitUntil(const std::function<bool()>& condition, int timeoutMs, int stepMs = 20) const;

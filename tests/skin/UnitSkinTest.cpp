@@ -180,6 +180,36 @@ TEST_F(SkinDialog, MissingDownPictureGivesTheMessageAndReturnsToListing) {
     EXPECT_TRUE(wave.files.isEmpty());
 }
 
+// A failing check stops at its file: the pictures it did not reach keep what they showed.
+TEST_F(SkinDialog, PicturesAFailingCheckDidNotReachKeepWhatTheyShowed) {
+    skin("A Good");
+    skin("B Broken").remove("Icon2Up.bmp");
+    open();
+    select("A Good");
+    // Both skins look alike: the pictures are told apart by the copy each label holds.
+    const qint64 goodControl = image("Control1")->pixmap().cacheKey();
+    const qint64 goodButton = image("Button1")->pixmap().cacheKey();
+    ASSERT_FALSE(image("Control1")->pixmap().isNull());
+    select("B Broken");
+    EXPECT_EQ(boxes.texts(), QStringList({kBrokenSkin}));
+    EXPECT_EQ(image("Control1")->pixmap().cacheKey(), goodControl) << "not reached";
+    EXPECT_NE(image("Button1")->pixmap().cacheKey(), goodButton) << "reached before the failure";
+}
+
+// Enter and Esc in the list neither store nor close the dialog.
+TEST_F(SkinDialog, EnterAndEscInTheListNeverLeaveTheDialog) {
+    skin("Blue");
+    open();
+    select("Blue");
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(list(), &event);
+    }
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(app.bytes(), record.encode() + trailer);
+    EXPECT_TRUE(wave.files.isEmpty());
+}
+
 TEST_F(SkinDialog, ReshowingHidesThePreviewAndClearsTheSelection) {
     skin("Blue");
     open();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <QFile>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QPushButton>
@@ -243,6 +244,24 @@ TEST_F(MusicDialogTest, CharacterTypedInTheListPlaysTheSelectedFile) {
     QTest::keyClick(list(), 'z');
     EXPECT_EQ(operations(), ops({"open", "play"}));
     EXPECT_EQ(buttons(), QStringLiteral("-PS"));
+}
+
+// Enter and Esc are characters too: they play, and the dialog stays open and stores
+// nothing; it is left only through its buttons and its close box.
+TEST_F(MusicDialogTest, EnterAndEscInTheListPlayAndNeverLeaveTheDialog) {
+    music(QStringLiteral("One.mid"));
+    showForm();
+    const QByteArray before = dir.bytes();
+    select(QStringLiteral("One.mid"));
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}) {
+        form.stopButton()->click();
+        log.clear();
+        QTest::keyClick(list(), key);
+        EXPECT_EQ(operations(), ops({"play"})) << key;
+        EXPECT_TRUE(form.isVisible()) << key;
+    }
+    EXPECT_EQ(dir.bytes(), before);
+    EXPECT_EQ(form.findChild<QFrame*>(QStringLiteral("Bevel"))->frameShadow(), QFrame::Plain);
 }
 
 TEST_F(MusicDialogTest, CharacterTypedBeforeAnyChoicePlaysNothing) {

@@ -251,6 +251,20 @@ TEST_F(SoundsDialogTest, DigitBeforeAnyChoiceNamesNoSchemeSoTheAlertSounds) {
     EXPECT_EQ(wave.files, QStringList{dir.path() + QStringLiteral("/Sounds//Sound3.wav")});
 }
 
+// Enter and Esc in the list neither store nor close: only the buttons and the close box
+// leave the dialog.
+TEST_F(SoundsDialogTest, EnterAndEscInTheListNeverLeaveTheDialog) {
+    scheme(QStringLiteral("Bells"));
+    showForm();
+    const QByteArray before = dir.bytes();
+    select(QStringLiteral("Bells"));
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape})
+        QTest::keyClick(list(), key);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_TRUE(wave.files.isEmpty()) << "no click of Ok, no preview";
+    EXPECT_EQ(dir.bytes(), before);
+}
+
 TEST_F(SoundsDialogTest, TypedKeyStillReachesTheList) {
     schemes({QStringLiteral("Bells"), QStringLiteral("Drums")});
     showForm();

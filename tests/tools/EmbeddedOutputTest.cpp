@@ -34,9 +34,11 @@ TEST_F(EmbeddedFiles, AboutTextAreaIsLightForDarkText) {
     EXPECT_GT(sum / (text.width() * text.height()), 200.0);
 }
 
+// The stored value is 110386 bytes: its size field, then a 44-byte header and a data
+// chunk of 110338 bytes.
 TEST_F(EmbeddedFiles, LogoWaveSizeFieldMatchesTheRiffImage) {
     const QByteArray stored = ToolRun::readAll(embedded() + "/LogoWave.dat");
-    ASSERT_GT(stored.size(), 48);
+    ASSERT_EQ(stored.size(), 110386);
     const auto n = qFromLittleEndian<qint32>(stored.constData());
     EXPECT_EQ(n, stored.size() - 4);
     const QByteArray riff = stored.mid(4);
@@ -47,8 +49,7 @@ TEST_F(EmbeddedFiles, LogoWaveSizeFieldMatchesTheRiffImage) {
     EXPECT_EQ(w.channels, 1);
     EXPECT_EQ(w.bits, 16);
     EXPECT_EQ(w.sampleRate, 22050);
-    EXPECT_GE(w.seconds(), 2.3);
-    EXPECT_LE(w.seconds(), 2.7);
+    EXPECT_EQ(w.samples.size(), 110338u / 2);
 }
 
 TEST_F(EmbeddedFiles, JingleFadesOutInsteadOfStoppingDead) {

@@ -16,7 +16,9 @@ void ModalCloser::poll() {
     titles << modal->windowTitle();
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         texts << box->text();
-        if (QAbstractButton* button = box->button(answer))
+        if (answer == QMessageBox::NoButton)
+            box->close();
+        else if (QAbstractButton* button = box->button(answer))
             button->click();
         else
             box->done(QMessageBox::Ok);

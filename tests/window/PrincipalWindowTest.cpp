@@ -198,45 +198,97 @@ TEST_F(PrincipalWindowTest, ControlsRespondOnlyInTheirGameState) {
     EXPECT_TRUE(principal->showTimer().isActive());
 }
 
-TEST_F(PrincipalWindowTest, QuitQuestionNoKeepsTheGameYesReturnsToIdle) {
+// Only No keeps the game: Yes, and a box closed by its frame, end it.
+TEST_F(PrincipalWindowTest, QuitQuestionNoKeepsTheGameYesOrTheCloseButtonEndsIt) {
     ASSERT_TRUE(start());
-    principal->PlayClick();
-    ASSERT_TRUE(principal->showTimer().isActive());
-    closer.answer = QMessageBox::No;
-    principal->QuitClick();
-    EXPECT_EQ(closer.texts.last(), QStringLiteral("Finish current game?"));
-    EXPECT_TRUE(principal->rules().Playing());
-    EXPECT_TRUE(principal->showTimer().isActive());
+    for (const auto ending : {QMessageBox::Yes, QMessageBox::NoButton}) {
+        principal->PlayClick();
+        ASSERT_TRUE(principal->showTimer().isActive());
+        closer.answer = QMessageBox::No;
+        principal->QuitClick();
+        EXPECT_EQ(closer.texts.last(), QStringLiteral("Finish current game?"));
+        EXPECT_TRUE(principal->rules().Playing());
+        EXPECT_TRUE(principal->showTimer().isActive());
 
-    closer.answer = QMessageBox::Yes;
-    principal->QuitClick();
-    EXPECT_FALSE(principal->rules().Playing());
-    EXPECT_FALSE(principal->showTimer().isActive());
-    EXPECT_TRUE(principal->infoLabel(1)->text().isEmpty());
-    EXPECT_TRUE(action("Play")->isEnabled());
+        closer.answer = ending;
+        principal->QuitClick();
+        EXPECT_FALSE(principal->rules().Playing()) << ending;
+        EXPECT_FALSE(principal->showTimer().isActive());
+        EXPECT_TRUE(principal->infoLabel(1)->text().isEmpty());
+        EXPECT_TRUE(action("Play")->isEnabled());
+    }
 }
 
-TEST_F(PrincipalWindowTest, OnlyTheKeypadDigitsPressBoardButtonsAndRepeatAddsNothing) {
+// Only keypad digits press; a held key's repeats press again only while its button shows
+// its up picture, so a key held from the computer's turn presses once its turn comes.
+TEST_F(PrincipalWindowTest, OnlyTheKeypadDigitsPressAndAHeldKeyPressesOnceTheTurnComes) {
     ConfigRecord rec = readRecord();
     rec.PlayMusic = 0;
     rec.Delay = 100;
     writeRecord(rec);
     ASSERT_TRUE(start());
     principal->PlayClick();
+    const int due = principal->rules().sequenceAt(1);
+    key(Qt::Key_0 + due, Qt::KeypadModifier);  // held down during the computer's turn
     for (int tick = 0; tick < 5; ++tick) principal->ShowTimerTimer();
     ASSERT_TRUE(principal->rules().PlayerTurn());
-    const int due = principal->rules().sequenceAt(1);
+    EXPECT_EQ(principal->rules().PlayerPos(), 0);
 
     key(Qt::Key_0 + due, Qt::NoModifier);  // the main keyboard's digit
     EXPECT_EQ(principal->rules().PlayerPos(), 0);
 
-    key(Qt::Key_0 + due, Qt::KeypadModifier);
     key(Qt::Key_0 + due, Qt::KeypadModifier, false, true);  // repeat: release + press
     key(Qt::Key_0 + due, Qt::KeypadModifier, true, true);
-    EXPECT_EQ(principal->rules().SeqLength(), 2) << "one press completed round 1";
+    EXPECT_EQ(principal->rules().SeqLength(), 2) << "the first repeat in the turn pressed";
+    key(Qt::Key_0 + due, Qt::KeypadModifier, true, true);
+    key(Qt::Key_0 + due, Qt::KeypadModifier, true, true);
+    EXPECT_EQ(principal->rules().SeqLength(), 2) << "repeats of a button shown down add nothing";
     key(Qt::Key_0 + due, Qt::KeypadModifier, false);
     EXPECT_EQ(principal->infoLabel(1)->text(), QStringLiteral("PC turn"));
     EXPECT_EQ(principal->infoLabel(2)->text(), QStringLiteral("Score: 1"));
+}
+
+// A record entered after the range warning writes only its own table into Config.dat:
+// the damaged settings stay as they were on disk, as the warning said.
+TEST_F(PrincipalWindowTest, ARecordAfterTheRangeWarningLeavesTheDamagedSettingsAsTheyWere) {
+    game.writeQuickRules();
+    ConfigRecord damaged = readRecord();
+    damaged.PlaySounds = 7;
+    damaged.Delay = 5000;
+    writeRecord(damaged);
+    ASSERT_TRUE(start());
+    ASSERT_FALSE(closer.texts.isEmpty()) << "the range warning";
+    game.loseWithScore(2);
+
+    ConfigRecord written = readRecord();
+    ASSERT_EQ(written.Top10Scores[written.recordIndex(1)], 2) << "the record was entered";
+    EXPECT_EQ(written.PlaySounds, 7);
+    EXPECT_EQ(written.Delay, 5000);
+    for (int rank = 1; rank <= 10; ++rank) {
+        const int i = written.recordIndex(rank);
+        written.Top10Scores[i] = damaged.Top10Scores[i];
+        written.Top10Names[i] = damaged.Top10Names[i];
+    }
+    EXPECT_TRUE(written == damaged) << "nothing but the table changed";
+}
+
+// The info lines are black plain text until a skin styles them, also in the plain look,
+// whatever colours the desktop's theme gives text.
+TEST_F(PrincipalWindowTest, InfoLinesAreBlackUntilASkinStylesThem) {
+    const QPalette desktop = QApplication::palette();
+    QPalette dark = desktop;
+    dark.setColor(QPalette::WindowText, Qt::white);
+    QApplication::setPalette(dark);
+    ASSERT_TRUE(QFile::remove(appDir + QStringLiteral("/Skins/Default Skin/Labels.txt")));
+    ASSERT_TRUE(QFile::remove(appDir + QStringLiteral("/Skins/Default Skin/Button3Down.bmp")));
+    const bool started = start();
+    QApplication::setPalette(desktop);
+    ASSERT_TRUE(started);
+    for (int line = 1; line <= 5; ++line) {
+        const QLabel* label = principal->infoLabel(line);
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::black)) << line;
+        EXPECT_FALSE(label->font().bold() || label->font().italic()) << line;
+    }
 }
 
 TEST_F(PrincipalWindowTest, DraggingTheBackgroundMovesTheWindowWithThePointer) {
