@@ -178,7 +178,7 @@ void TFormAbout::centre() {
 
 void TFormAbout::ButttonMouseDown() {
     buttton_->setPixmap(buttonDown_);
-    if (config_.PlaySounds == 1)
+    if (config_.soundsOn())
         wave_.playFile(SoundPaths::click(appDir_, config_.SoundScheme.text()));
 }
 
