@@ -3,10 +3,9 @@
 // widgets; tests record the calls.
 #include <QString>
 
-struct ConfigRecord;
+#include "PictureKind.h"
 
-enum class Picture { Up, Down };
-enum class MarkKind { No, Yes, Time };  // wrong button, due button, due at time-out
+struct ConfigRecord;
 
 class GameView {
 public:

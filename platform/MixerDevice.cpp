@@ -56,7 +56,7 @@ bool MixerDevice::ensureOpen() {
     closeIfLost();
     if (state_ == State::Opening) finishOpening();
     if (tryDue()) {
-        opened_.store(openNow());
+        opened_.store(MixerLibrary::load() && openNow());
         state_ = State::Opening;
         finishOpening();
     }
@@ -66,9 +66,24 @@ bool MixerDevice::ensureOpen() {
 void MixerDevice::startOpening() {
     state_ = State::Opening;
     opener_ = std::thread([this] {
-        opened_.store(openNow());
+        opened_.store(openOffThread());
         QMetaObject::invokeMethod(this, &MixerDevice::finishOpening, Qt::QueuedConnection);
     });
+}
+
+// SDL frees what it keeps for a thread (its error text, its thread data) only for the
+// threads it made itself, so the device is opened on one of those.
+bool MixerDevice::openOffThread() {
+    const MixerLibrary* library = MixerLibrary::load();
+    if (!library) return false;
+    const auto open = [](void* device) -> int {
+        return static_cast<MixerDevice*>(device)->openNow() ? 1 : 0;
+    };
+    SDL_Thread* thread = library->CreateThread(open, "zelto sound", this);
+    if (!thread) return false;
+    int opened = 0;
+    library->WaitThread(thread, &opened);
+    return opened == 1;
 }
 
 // On the user-interface thread: once the worker is done, or at once when someone needs
@@ -90,7 +105,6 @@ void MixerDevice::finishOpening() {
 }
 
 bool MixerDevice::openNow() {
-    if (!MixerLibrary::load()) return false;
     // SDL would otherwise swallow SIGTERM and SIGINT: the desktop must be able to end us.
     mixer().SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (mixer().InitSubSystem(SDL_INIT_AUDIO) != 0) return false;

@@ -80,7 +80,8 @@ private:
     bool tryDue() const;
     void startOpening();
     void finishOpening();
-    bool openNow();  // SDL and SDL_mixer only: runs on the worker thread
+    bool openOffThread();
+    bool openNow();  // SDL and SDL_mixer only, once the library is loaded
     void closeNow();
     void shutDown();
     void freeKeptMusic();

@@ -19,8 +19,9 @@ bool resolveAll(void* lib, MixerLibrary& m) {
            resolve(lib, "SDL_PeepEvents", m.PeepEvents) &&
            resolve(lib, "SDL_FlushEvents", m.FlushEvents) &&
            resolve(lib, "SDL_RWFromConstMem", m.RWFromConstMem) &&
-           resolve(lib, "Mix_Init", m.Init) && resolve(lib, "Mix_Quit", m.Quit) &&
-           resolve(lib, "Mix_OpenAudio", m.OpenAudio) &&
+           resolve(lib, "SDL_CreateThread", m.CreateThread) &&
+           resolve(lib, "SDL_WaitThread", m.WaitThread) && resolve(lib, "Mix_Init", m.Init) &&
+           resolve(lib, "Mix_Quit", m.Quit) && resolve(lib, "Mix_OpenAudio", m.OpenAudio) &&
            resolve(lib, "Mix_CloseAudio", m.CloseAudio) &&
            resolve(lib, "Mix_AllocateChannels", m.AllocateChannels) &&
            resolve(lib, "Mix_SetSoundFonts", m.SetSoundFonts) &&

@@ -12,6 +12,8 @@ struct MixerLibrary {
     decltype(&::SDL_PeepEvents) PeepEvents;
     decltype(&::SDL_FlushEvents) FlushEvents;
     decltype(&::SDL_RWFromConstMem) RWFromConstMem;
+    decltype(&::SDL_CreateThread) CreateThread;
+    decltype(&::SDL_WaitThread) WaitThread;
     decltype(&::Mix_Init) Init;
     decltype(&::Mix_Quit) Quit;
     decltype(&::Mix_OpenAudio) OpenAudio;

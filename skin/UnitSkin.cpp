@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include "BoardLayout.h"
 #include "ConfigFile.h"
 #include "FilePath.h"
 #include "FolderList.h"
@@ -29,21 +30,10 @@ const QString kBrokenSkin = QStringLiteral(
 
 // The preview is the main window at a quarter of its size, placed inside the bevel.
 constexpr QPoint kPreviewOrigin{152, 32};
-QRect quarter(int left, int top, int width, int height) {
-    return QRect(kPreviewOrigin.x() + left / 4, kPreviewOrigin.y() + top / 4, width / 4,
-                 height / 4);
+QRect quarter(const QRect& r) {
+    return BoardLayout::quarter(r, kPreviewOrigin);
 }
-// Board button n as the main window lays it out: 7 8 9 on top, 1 2 3 at the bottom.
-QRect buttonRect(int n) {
-    return quarter(32 + 80 * ((n - 1) % 3), 64 + 80 * (2 - (n - 1) / 3), 64, 64);
-}
-QRect controlRect(int n) {
-    return quarter(304 + 72 * ((n - 1) % 2), 184 + 40 * ((n - 1) / 2), 64, 32);
-}
-QRect iconRect(int n) {
-    static constexpr int kLeft[] = {0, 392, 424};
-    return quarter(kLeft[n - 1], 0, 32, 32);
-}
+const QRect kWindowRect(QPoint(0, 0), BoardLayout::kWindow);
 
 template <typename W>
 W* named(W* widget, const QString& name, const QRect& geometry) {
@@ -85,16 +75,19 @@ TFormSkin::TFormSkin(WaveOutput& wave, QWidget* parent)
 
 // Created bottom to top: the bevel shows only while the preview is hidden.
 void TFormSkin::createPreview() {
-    Bevel = named(new QFrame(this), QStringLiteral("Bevel"), quarter(0, 0, 456, 352));
+    Bevel = named(new QFrame(this), QStringLiteral("Bevel"), quarter(kWindowRect));
     Bevel->setFrameShape(QFrame::Panel);
     Bevel->setFrameShadow(QFrame::Raised);
-    BackGround = makePreviewImage(QStringLiteral("BackGround"), quarter(0, 0, 456, 352));
+    BackGround = makePreviewImage(QStringLiteral("BackGround"), quarter(kWindowRect));
     for (int n = 1; n <= 9; ++n)
-        Buttons[n - 1] = makePreviewImage(QStringLiteral("Button%1").arg(n), buttonRect(n));
+        Buttons[n - 1] =
+            makePreviewImage(QStringLiteral("Button%1").arg(n), quarter(BoardLayout::button(n)));
     for (int n = 1; n <= 3; ++n)
-        Icons[n - 1] = makePreviewImage(QStringLiteral("Icon%1").arg(n), iconRect(n));
+        Icons[n - 1] =
+            makePreviewImage(QStringLiteral("Icon%1").arg(n), quarter(BoardLayout::icon(n)));
     for (int n = 1; n <= 8; ++n)
-        Controls[n - 1] = makePreviewImage(QStringLiteral("Control%1").arg(n), controlRect(n));
+        Controls[n - 1] =
+            makePreviewImage(QStringLiteral("Control%1").arg(n), quarter(BoardLayout::control(n)));
     ImageControl = makePreviewImage(QStringLiteral("ImageControl"), QRect(48, 128, 17, 17));
 }
 

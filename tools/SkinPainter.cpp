@@ -7,7 +7,7 @@
 #include <QPainterPath>
 #include <QRadialGradient>
 
-#include "SkinLayout.h"
+#include "BoardLayout.h"
 #include "SkinSymbols.h"
 #include "StrokeFont.h"
 
@@ -40,7 +40,7 @@ void bevelPlate(QPainter& p, const QRectF& r, const QColor& face, const QColor& 
 }  // namespace
 
 QImage SkinPainter::background() const {
-    QImage img = canvas(SkinLayout::kWindow, theme_.windowBottom);
+    QImage img = canvas(BoardLayout::kWindow, theme_.windowBottom);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     paintBackdrop(p);
@@ -52,10 +52,10 @@ QImage SkinPainter::background() const {
 }
 
 void SkinPainter::paintBackdrop(QPainter& p) const {
-    QLinearGradient g(0, 0, 0, SkinLayout::kWindow.height());
+    QLinearGradient g(0, 0, 0, BoardLayout::kWindow.height());
     g.setColorAt(0, theme_.windowTop);
     g.setColorAt(1, theme_.windowBottom);
-    p.fillRect(QRect(QPoint(0, 0), SkinLayout::kWindow), g);
+    p.fillRect(QRect(QPoint(0, 0), BoardLayout::kWindow), g);
     if (theme_.stars) {
         std::uint32_t s = 12345u;  // fixed seed: the same sky on every run
         for (int i = 0; i < 140; ++i) {
@@ -91,7 +91,7 @@ void SkinPainter::paintTitleBar(QPainter& p) const {
 void SkinPainter::paintBoard(QPainter& p) const {
     bevelPlate(p, QRectF(18, 50, 252, 252), theme_.plate, theme_.plateEdge, 18);
     for (int n = 1; n <= 9; ++n) {
-        const QRect r = SkinLayout::button(n);
+        const QRect r = BoardLayout::button(n);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0, 0, 0, 110));
         p.drawRoundedRect(QRectF(r).adjusted(-4, -4, 4, 4), 14, 14);
@@ -109,18 +109,18 @@ void SkinPainter::paintInfoPanel(QPainter& p) const {
     p.drawRoundedRect(panel, 8, 8);
     p.setPen(QPen(theme_.infoLine, 1));
     for (int n = 1; n < 5; ++n) {
-        const int y = SkinLayout::infoLine(n).bottom() + 5;
+        const int y = BoardLayout::infoLine(n).bottom() + 5;
         p.drawLine(QPointF(306, y + 0.5), QPointF(438, y + 0.5));
     }
 }
 
 void SkinPainter::paintControlPanel(QPainter& p) const {
     bevelPlate(p, QRectF(292, 176, 160, 168), theme_.plate, theme_.plateEdge, 14, true);
-    for (int n = 1; n <= 8; ++n) p.fillRect(SkinLayout::control(n), theme_.plate);
+    for (int n = 1; n <= 8; ++n) p.fillRect(BoardLayout::control(n), theme_.plate);
 }
 
 QImage SkinPainter::boardButton(int n, bool down) const {
-    QImage img = canvas(SkinLayout::kButton, theme_.well);
+    QImage img = canvas(BoardLayout::kButton, theme_.well);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const QColor c = theme_.buttons[static_cast<size_t>(n - 1)];
@@ -184,7 +184,7 @@ void SkinPainter::paintRoundButton(QPainter& p, const QColor& c, bool down) cons
 }
 
 QImage SkinPainter::control(int n, bool down) const {
-    QImage img = canvas(SkinLayout::kControl, theme_.plate);
+    QImage img = canvas(BoardLayout::kControl, theme_.plate);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF body = QRectF(2, 2, 60, 28).translated(down ? 1 : 0, down ? 1 : 0);
@@ -204,7 +204,7 @@ QImage SkinPainter::control(int n, bool down) const {
 }
 
 QImage SkinPainter::icon(int n, bool down) const {
-    QImage img = canvas(SkinLayout::kIcon, theme_.titleBar);
+    QImage img = canvas(BoardLayout::kIcon, theme_.titleBar);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF body = QRectF(3, 3, 26, 26).translated(down ? 1 : 0, down ? 1 : 0);

@@ -162,8 +162,8 @@ TEST_P(DialogFaults, DiskFullAtOkKeepsTheFileWholeAndASecondOkSaves) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EverySettingsDialog, DialogFaults, ::testing::ValuesIn(kDialogs),
-                         [](const ::testing::TestParamInfo<DialogCase>& info) {
-                             return std::string(info.param.name);
+                         [](const ::testing::TestParamInfo<DialogCase>& dialog) {
+                             return std::string(dialog.param.name);
                          });
 
 }  // namespace

@@ -7,9 +7,9 @@
 #include <QSet>
 #include <QtEndian>
 
+#include "BoardLayout.h"
 #include "IcoWriter.h"
 #include "SkinFiles.h"
-#include "SkinLayout.h"
 #include "SkinPainter.h"
 #include "StrokeFont.h"
 
@@ -84,16 +84,16 @@ TEST(StrokeFont, DrawnDigitsInkTheCentreOfTheirBox) {
     }
 }
 
-TEST(SkinLayout, BoardIsLaidOutLikeANumericKeypad) {
-    EXPECT_EQ(SkinLayout::button(7), QRect(32, 64, 64, 64));
-    EXPECT_EQ(SkinLayout::button(9), QRect(192, 64, 64, 64));
-    EXPECT_EQ(SkinLayout::button(5), QRect(112, 144, 64, 64));
-    EXPECT_EQ(SkinLayout::button(1), QRect(32, 224, 64, 64));
-    EXPECT_EQ(SkinLayout::button(3), QRect(192, 224, 64, 64));
-    EXPECT_EQ(SkinLayout::control(1), QRect(304, 184, 64, 32));
-    EXPECT_EQ(SkinLayout::control(8), QRect(376, 304, 64, 32));
-    EXPECT_EQ(SkinLayout::icon(3), QRect(424, 0, 32, 32));
-    EXPECT_EQ(SkinLayout::infoLine(5), QRect(304, 149, 136, 16));
+TEST(BoardLayout, BoardIsLaidOutLikeANumericKeypad) {
+    EXPECT_EQ(BoardLayout::button(7), QRect(32, 64, 64, 64));
+    EXPECT_EQ(BoardLayout::button(9), QRect(192, 64, 64, 64));
+    EXPECT_EQ(BoardLayout::button(5), QRect(112, 144, 64, 64));
+    EXPECT_EQ(BoardLayout::button(1), QRect(32, 224, 64, 64));
+    EXPECT_EQ(BoardLayout::button(3), QRect(192, 224, 64, 64));
+    EXPECT_EQ(BoardLayout::control(1), QRect(304, 184, 64, 32));
+    EXPECT_EQ(BoardLayout::control(8), QRect(376, 304, 64, 32));
+    EXPECT_EQ(BoardLayout::icon(3), QRect(424, 0, 32, 32));
+    EXPECT_EQ(BoardLayout::infoLine(5), QRect(304, 149, 136, 16));
 }
 
 TEST(SkinFiles, ListsFortyFiveDistinctFiles) {
@@ -116,10 +116,10 @@ TEST(SkinPainter, ButtonCornersMatchTheSocketInTheBackground) {
     const QImage bg = painter.background();
     for (int n = 1; n <= 9; ++n) {
         const QImage up = painter.boardButton(n, false);
-        const QRect r = SkinLayout::button(n);
+        const QRect r = BoardLayout::button(n);
         EXPECT_EQ(up.pixel(0, 0), bg.pixel(r.topLeft())) << n;
     }
     const QImage ctl = painter.control(1, false);
-    EXPECT_EQ(ctl.pixel(0, 0), bg.pixel(SkinLayout::control(1).topLeft()));
-    EXPECT_EQ(ctl.pixel(63, 31), bg.pixel(SkinLayout::control(1).bottomRight()));
+    EXPECT_EQ(ctl.pixel(0, 0), bg.pixel(BoardLayout::control(1).topLeft()));
+    EXPECT_EQ(ctl.pixel(63, 31), bg.pixel(BoardLayout::control(1).bottomRight()));
 }

@@ -3,7 +3,7 @@
 // stays playable instead of ending or looping on the same broken files.
 #include <QImage>
 
-#include "GameView.h"
+#include "PictureKind.h"
 
 namespace PlainSkin {
 QImage background();
