@@ -2,19 +2,17 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QDir>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
 
+#include "CentreOnScreen.h"
+#include "ClickSound.h"
 #include "ConfigFile.h"
 #include "EmbeddedData.h"
 #include "IoErrorBox.h"
-#include "SoundPaths.h"
-#include "WaveOutput.h"
 
 namespace {
 const QString kTitle = QStringLiteral("About ...");
@@ -163,23 +161,15 @@ void TFormAbout::FormShow() {
         showIoError(this, error);
         return;
     }
-    centre();
+    centreOnScreen(this, size());
     buttton_->setPixmap(buttonUp_);
     goToWeb2_.setUrl(appDir_ + QStringLiteral("/Help docs/Contact.html"));
     drag_.release();
 }
 
-void TFormAbout::centre() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) return;
-    const QRect area = screen->geometry();
-    move(area.left() + (area.width() - kWidth) / 2, area.top() + (area.height() - kHeight) / 2);
-}
-
 void TFormAbout::ButttonMouseDown() {
     buttton_->setPixmap(buttonDown_);
-    if (config_.soundsOn())
-        wave_.playFile(SoundPaths::click(appDir_, config_.SoundScheme.text()));
+    playClick(wave_, config_, appDir_);
 }
 
 void TFormAbout::ButttonMouseUp() {

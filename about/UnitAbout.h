@@ -53,7 +53,6 @@ private:
     bool filterBackground(QEvent* event);
     bool filterButton(QEvent* event);
     bool filterLink(QLabel* link, QEvent* event);
-    void centre();
 
     WaveOutput& wave_;
     QString appDir_;

@@ -1,12 +1,11 @@
 #include "UnitLogo.h"
 
 #include <QEventLoop>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPainter>
-#include <QScreen>
 #include <QWindow>
 
+#include "CentreOnScreen.h"
 #include "EmbeddedData.h"
 
 namespace {
@@ -71,10 +70,7 @@ void TFormLogo::showEvent(QShowEvent* event) {
 }
 
 void TFormLogo::FormShow() {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.left() + (area.width() - kWidth) / 2, area.top() + (area.height() - kHeight) / 2);
-    }
+    centreOnScreen(this, size());
     wave_.Play();
     // Shown after its time was up (a slow start): close as soon as the loop runs.
     if (timeUp_) QMetaObject::invokeMethod(this, &TFormLogo::TimerTimer, Qt::QueuedConnection);

@@ -6,7 +6,6 @@
 
 #include "MusicPlayer.h"
 #include "RecordTable.h"
-#include "SoundPaths.h"
 
 namespace {
 
@@ -35,8 +34,8 @@ QString leftWhole(const QString& text, int max) {
 
 }  // namespace
 
-GameRules::GameRules(GameView& view, MusicPlayer& music)
-    : view_(view), music_(music), seeder_(timeOfDaySeed) {
+GameRules::GameRules(BoardView& board, GamePrompts& prompts, SoundPort& sounds, MusicPlayer& music)
+    : view_(board), prompts_(prompts), sounds_(sounds), music_(music), seeder_(timeOfDaySeed) {
     // The piece repeats for as long as a game runs; the player loops it itself, so the
     // seam has no gap, and MediaPlayerNotify only restarts a play that ended otherwise.
     music_.setLooping(true);
@@ -121,7 +120,7 @@ void GameRules::ShowTimerTimer() {
     if (showPos_ == 1) beginRoundDisplay();
     const int b = sequenceAt(showPos_);
     setButtonPicture(b, Picture::Down);
-    playIfSounds(SoundPaths::board(appDir_, scheme(), b));
+    playIfSounds(buttonSound(b));
     view_.setInfoLine(kSequenceLine, sequenceText(showPos_));
     showLit_ = true;
 }
@@ -150,7 +149,7 @@ void GameRules::ButtonDown(int n) {
     if (n < 1 || n > 9) return;
     if (!playerTurn_ || !playing_ || !config_.buttonEnabled(n) || buttonDown_[n - 1]) return;
     setButtonPicture(n, Picture::Down);
-    playIfSounds(SoundPaths::board(appDir_, scheme(), n));
+    playIfSounds(buttonSound(n));
     ++playerPos_;
     const int due = sequenceAt(playerPos_);
     if (n == due)
@@ -180,7 +179,7 @@ void GameRules::rightPress() {
 
 void GameRules::wrongPress(int n, int due) {
     view_.setInfoLine(kStatusLine, QStringLiteral("Wrong button !!"));
-    playIfSounds(SoundPaths::mistake(appDir_, scheme()));
+    playIfSounds(GameSound::Mistake);
     view_.showMark(n, MarkKind::No);
     view_.showMark(due, MarkKind::Yes);
     if (mistakesLeft_ == 0) {
@@ -240,7 +239,7 @@ void GameRules::TimeTimerTimer() {
     view_.showMark(sequenceAt(playerPos_ + 1), MarkKind::Time);
     stopTimeTimer();
     timeTicks_ = 0;
-    playIfSounds(SoundPaths::timeOver(appDir_, scheme()));
+    playIfSounds(GameSound::TimeOver);
     if (mistakesLeft_ == 0) {
         GameLost();
         return;
@@ -260,7 +259,7 @@ void GameRules::GameLost() {
     view_.setInfoLine(kSequenceLine, sequenceText(playerPos_));
     playing_ = false;
     stopMusic();
-    view_.showGameOver();
+    prompts_.showGameOver();
     view_.hideMarks();
     view_.setGameMode(false);
     idleBoard();
@@ -268,7 +267,7 @@ void GameRules::GameLost() {
 }
 
 bool GameRules::QuitClick() {
-    if (!view_.confirmQuit()) return false;
+    if (!prompts_.confirmQuit()) return false;
     returnToIdle();
     return true;
 }
@@ -294,11 +293,11 @@ void GameRules::enterRecord() {
     const int rank = RecordTable::findRank(config_, score);
     if (rank == 0) return;
     // A cancelled box returns the offered name, which is then entered as well.
-    playerName_ = leftWhole(view_.askRecordName(playerName_), RecordTable::kMaxNameLength);
+    playerName_ = leftWhole(prompts_.askRecordName(playerName_), RecordTable::kMaxNameLength);
     RecordTable::insert(config_, rank, score, playerName_);
-    if (!view_.saveConfig(config_)) return;
+    if (!prompts_.saveRecord(config_)) return;
     highlightRow_ = rank;
-    view_.showRecords(rank);
+    prompts_.showRecords(rank);
 }
 
 // ---- Music ----
@@ -306,13 +305,12 @@ void GameRules::enterRecord() {
 void GameRules::startMusic() {
     if (!config_.musicOn()) return;
     try {
-        music_.setFileName(appDir_ + QStringLiteral("/Music/") + config_.MusicFile.text());
         music_.open();
         music_.play();
     } catch (const MciError& e) {
         // The game goes on in silence; a half-opened player must not be looped later.
         closeMusicQuietly();
-        view_.showError(e.text());
+        prompts_.showError(e.text());
     }
 }
 
@@ -367,10 +365,10 @@ void GameRules::stopTimeTimer() {
     view_.stopTimeTimer();
 }
 
-void GameRules::playIfSounds(const QString& path) {
-    if (config_.soundsOn()) view_.playSound(path);
+void GameRules::playIfSounds(GameSound sound) {
+    if (config_.soundsOn()) sounds_.play(sound);
 }
 
-QString GameRules::scheme() const {
-    return config_.SoundScheme.text();
+void GameRules::Click() {
+    playIfSounds(GameSound::Click);
 }

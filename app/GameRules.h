@@ -9,8 +9,10 @@
 
 #include <QString>
 
+#include "BoardView.h"
 #include "ConfigRecord.h"
-#include "GameView.h"
+#include "GamePrompts.h"
+#include "GameSound.h"
 
 class MusicPlayer;
 
@@ -19,12 +21,12 @@ public:
     static constexpr int kSequenceSize = 65000;
     static constexpr int kNoHighlight = 20;
 
-    GameRules(GameView& view, MusicPlayer& music);
+    // The music player holds the in-game piece; its file is the window's to set.
+    GameRules(BoardView& board, GamePrompts& prompts, SoundPort& sounds, MusicPlayer& music);
 
-    void setAppDir(const QString& appDir) { appDir_ = appDir; }
-    const QString& appDir() const { return appDir_; }
-    ConfigRecord& config() { return config_; }
-    const ConfigRecord& config() const { return config_; }
+    // The settings of the games from now on, range-checked by the caller.
+    void setSettings(const ConfigRecord& settings) { config_ = settings; }
+    const ConfigRecord& settings() const { return config_; }
     // Returns the seed for GenerateSequence; the game seeds from the time of day.
     void setSeeder(std::function<std::uint32_t()> seeder) { seeder_ = std::move(seeder); }
 
@@ -38,6 +40,8 @@ public:
     void MediaPlayerNotify();
     void GenerateSequence();
     void GameLost();
+    // The click of a control or a title icon, when sounds are on.
+    void Click();
 
     // Whether control n (1..8) responds now.
     static bool controlResponds(int n, bool playing);
@@ -64,7 +68,7 @@ public:
 
 private:
     // Implementation helpers are private; see GameRules.cpp.
-    friend class GameRulesTestAccess;  // tests reach the 65000-step end without playing it
+    friend class GameRulesTestAccess;  // tests set rules and reach the 65000-step end directly
 
     void setButtonPicture(int n, Picture picture);
     void beginRoundDisplay();
@@ -77,8 +81,7 @@ private:
     void startTimeTimer();
     void stopTimeTimer();
     void stopShowTimer();
-    void playIfSounds(const QString& path);
-    QString scheme() const;
+    void playIfSounds(GameSound sound);
     void returnToIdle();
     void idleBoard();
     void startMusic();
@@ -87,9 +90,10 @@ private:
     void enterRecord();
     void finishedSequence();
 
-    GameView& view_;
+    BoardView& view_;
+    GamePrompts& prompts_;
+    SoundPort& sounds_;
     MusicPlayer& music_;
-    QString appDir_;
     ConfigRecord config_;
     std::function<std::uint32_t()> seeder_;
 

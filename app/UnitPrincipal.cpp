@@ -4,24 +4,18 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QGuiApplication>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
-#include <QScreen>
-#include <QWindow>
 
-#include "ClickSound.h"
+#include "BoardLayout.h"
+#include "CentreOnScreen.h"
 #include "ConfigCheck.h"
 #include "ConfigFile.h"
-#include "FilePath.h"
 #include "GoToWeb.h"
 #include "IoErrorBox.h"
 #include "MusicPlayer.h"
-#include "PlainSkin.h"
-#include "QuitQuestionBox.h"
-#include "RecordTable.h"
+#include "SkinFallback.h"
 #include "SkinImage.h"
 #include "SoundPaths.h"
 #include "UnitAbout.h"
@@ -31,25 +25,10 @@
 #include "UnitSkin.h"
 #include "UnitSounds.h"
 #include "UnitTop10.h"
-#include "WaveOutput.h"
 
 namespace {
 const QString kTitle = QStringLiteral("Zelto 2000");
-const QString kDefaultSkin = QStringLiteral("Default Skin");
-const QString kDefaultSounds = QStringLiteral("Default Sounds");
-const QString kDefaultMusic = QStringLiteral("Default Music.MID");
 
-constexpr int kWidth = 456;
-constexpr int kHeight = 352;
-
-// Board buttons 1..9 as on the numeric keypad: 7 8 9 on top.
-constexpr std::array<QPoint, 9> kButtonPos = {QPoint(32, 224), QPoint(112, 224), QPoint(192, 224),
-                                              QPoint(32, 144), QPoint(112, 144), QPoint(192, 144),
-                                              QPoint(32, 64),  QPoint(112, 64),  QPoint(192, 64)};
-constexpr std::array<QPoint, 8> kControlPos = {QPoint(304, 184), QPoint(376, 184), QPoint(304, 224),
-                                               QPoint(376, 224), QPoint(304, 264), QPoint(376, 264),
-                                               QPoint(304, 304), QPoint(376, 304)};
-constexpr std::array<QPoint, 3> kIconPos = {QPoint(0, 0), QPoint(392, 0), QPoint(424, 0)};
 const std::array<QString, 8> kControlHints = {
     QStringLiteral("Begin a new game"),       QStringLiteral("Abort current game"),
     QStringLiteral("Set game options"),       QStringLiteral("Select skin"),
@@ -60,6 +39,7 @@ const std::array<QString, 3> kIconHints = {QStringLiteral("About ..."), QStringL
 const std::array<QString, 5> kLabelRoles = {
     QStringLiteral("Turn status"), QStringLiteral("Score"), QStringLiteral("Sequence"),
     QStringLiteral("Mistakes left"), QStringLiteral("Player clock")};
+// The info lines' names, in the order of their roles (the names do not tell the roles).
 const std::array<const char*, 5> kLabelNames = {"MaxSeqLabel", "CurrSeqLabel", "StatusLabel",
                                                 "MistakesLabel", "TimeLabel"};
 
@@ -77,16 +57,21 @@ const QCursor& inactiveCursor() {
 TFormPrincipal::TFormPrincipal(WaveOutput& wave, std::unique_ptr<MusicPlayer> music,
                                QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
-      wave_(wave),
       music_(std::move(music)),
-      rules_(*this, *music_),
+      sounds_(wave),
+      prompts_(this),
+      rules_(*this, prompts_, sounds_, *music_),
       GoToWeb(std::make_unique<TGoToWeb>()) {
     setObjectName(QStringLiteral("FormPrincipal"));
     setWindowTitle(kTitle);
-    setFixedSize(kWidth, kHeight);
+    setFixedSize(BoardLayout::kWindow);
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setFocusPolicy(Qt::StrongFocus);
     createComponents();
+    SetGraphicsPointers();
+    SetLabelPointers();
+    styleInfoLines(LabelStyle{});
+    bindPresses();
     createMenu();
     ShowTimer.setTimerType(Qt::PreciseTimer);
     TimeTimer.setTimerType(Qt::PreciseTimer);
@@ -98,10 +83,41 @@ TFormPrincipal::TFormPrincipal(WaveOutput& wave, std::unique_ptr<MusicPlayer> mu
 
 TFormPrincipal::~TFormPrincipal() = default;
 
+void TFormPrincipal::setWindows(const PrincipalWindows& windows) {
+    windows_ = windows;
+    prompts_.setRecordsViewer(windows_.top10);
+}
+
+// ---- Components ----
+
+// Bottom to top: the background, the board, the marks above it, the controls and icons.
 void TFormPrincipal::createComponents() {
+    createBackground();
+    for (int n = 1; n <= 9; ++n) {
+        SkinImage* image =
+            createImage(QStringLiteral("Button%1Image").arg(n), BoardLayout::button(n), QString());
+        image->setCursor(inactiveCursor());
+        image->setAccessibleName(QStringLiteral("Button %1").arg(n));
+        image->setAccessibleDescription(QStringLiteral("Board button %1, keypad %1").arg(n));
+    }
+    for (int n = 1; n <= 9; ++n) {
+        auto* mark = new SkinImage(this, false);
+        mark->setObjectName(QStringLiteral("Error%1Image").arg(n));
+        mark->setGeometry(BoardLayout::mark(n));
+        mark->hide();
+    }
+    for (int n = 1; n <= 8; ++n)
+        createImage(QStringLiteral("Control%1Image").arg(n), BoardLayout::control(n),
+                    kControlHints[n - 1]);
+    for (int n = 1; n <= 3; ++n)
+        createImage(QStringLiteral("Icon%1Image").arg(n), BoardLayout::icon(n), kIconHints[n - 1]);
+    createInfoLines();
+}
+
+void TFormPrincipal::createBackground() {
     Background = new SkinImage(this);
     Background->setObjectName(QStringLiteral("Background"));
-    Background->setGeometry(0, 0, kWidth, kHeight);
+    Background->setGeometry(QRect(QPoint(0, 0), BoardLayout::kWindow));
     Background->onPress = [this](Qt::MouseButton, QPoint p) {
         if (!DragMover::compositorMoves(this)) drag_.press(p.x(), p.y(), x(), y());
     };
@@ -112,60 +128,63 @@ void TFormPrincipal::createComponents() {
         }
     };
     Background->onRelease = [this](Qt::MouseButton, QPoint) { drag_.release(); };
+}
 
-    for (int n = 1; n <= 9; ++n) {
-        auto* image = new SkinImage(this);
-        image->setObjectName(QStringLiteral("Button%1Image").arg(n));
-        image->setGeometry(QRect(kButtonPos[n - 1], QSize(64, 64)));
-        image->setCursor(inactiveCursor());
-        image->setAccessibleName(QStringLiteral("Button %1").arg(n));
-        image->setAccessibleDescription(QStringLiteral("Board button %1, keypad %1").arg(n));
-        bindPress(image, ButtonImages, &TFormPrincipal::ButtonDown, &TFormPrincipal::ButtonUp, n);
-        ButtonImages[n - 1] = image;
-    }
-    for (int n = 1; n <= 9; ++n) {
-        auto* mark = new SkinImage(this, false);
-        mark->setObjectName(QStringLiteral("Error%1Image").arg(n));
-        mark->setGeometry(QRect(kButtonPos[n - 1] + QPoint(16, 16), QSize(32, 32)));
-        mark->hide();
-        ErrorImages[n - 1] = mark;
-    }
-    for (int n = 1; n <= 8; ++n) {
-        auto* image = new SkinImage(this);
-        image->setObjectName(QStringLiteral("Control%1Image").arg(n));
-        image->setGeometry(QRect(kControlPos[n - 1], QSize(64, 32)));
-        image->setToolTip(kControlHints[n - 1]);
-        image->setAccessibleName(kControlHints[n - 1]);
-        image->setAccessibleDescription(kControlHints[n - 1]);
-        image->setCursor(activeCursor());
-        bindPress(image, ControlImages, &TFormPrincipal::ControlDown, &TFormPrincipal::ControlUp,
-                  n);
-        ControlImages[n - 1] = image;
-    }
-    for (int n = 1; n <= 3; ++n) {
-        auto* image = new SkinImage(this);
-        image->setObjectName(QStringLiteral("Icon%1Image").arg(n));
-        image->setGeometry(QRect(kIconPos[n - 1], QSize(32, 32)));
-        image->setToolTip(kIconHints[n - 1]);
-        image->setAccessibleName(kIconHints[n - 1]);
-        image->setAccessibleDescription(kIconHints[n - 1]);
-        image->setCursor(activeCursor());
-        bindPress(image, IconImages, &TFormPrincipal::IconDown, &TFormPrincipal::IconUp, n);
-        IconImages[n - 1] = image;
-    }
+// A picture that responds to the mouse; a hint makes it a control or icon.
+SkinImage* TFormPrincipal::createImage(const QString& name, const QRect& geometry,
+                                       const QString& hint) {
+    auto* image = new SkinImage(this);
+    image->setObjectName(name);
+    image->setGeometry(geometry);
+    if (hint.isEmpty()) return image;
+    image->setToolTip(hint);
+    image->setAccessibleName(hint);
+    image->setAccessibleDescription(hint);
+    image->setCursor(activeCursor());
+    return image;
+}
+
+void TFormPrincipal::createInfoLines() {
     for (int line = 1; line <= 5; ++line) {
         auto* label = new QLabel(this);
         label->setObjectName(QString::fromLatin1(kLabelNames[line - 1]));
-        label->setGeometry(304, 49 + 25 * (line - 1), 136, 16);
+        label->setGeometry(BoardLayout::infoLine(line));
         label->setAlignment(Qt::AlignCenter);
         label->setTextFormat(Qt::PlainText);
         // No fixed name: a screen reader then reads, and hears of every change to, the text.
         label->setAccessibleDescription(kLabelRoles[line - 1]);
-        InfoLabels[line - 1] = label;
     }
-    styleInfoLines(LabelStyle{});
-    SetGraphicsPointers();
-    SetLabelPointers();
+}
+
+// The tables the game reaches its pictures through, by number.
+void TFormPrincipal::SetGraphicsPointers() {
+    auto find = [this](const QString& name) { return findChild<SkinImage*>(name); };
+    for (int n = 1; n <= 9; ++n) {
+        ButtonImages[n - 1] = find(QStringLiteral("Button%1Image").arg(n));
+        ErrorImages[n - 1] = find(QStringLiteral("Error%1Image").arg(n));
+    }
+    for (int n = 1; n <= 8; ++n)
+        ControlImages[n - 1] = find(QStringLiteral("Control%1Image").arg(n));
+    for (int n = 1; n <= 3; ++n) IconImages[n - 1] = find(QStringLiteral("Icon%1Image").arg(n));
+}
+
+// InfoLabels in the order of the lines' roles: turn status, score, sequence, mistakes,
+// player clock.
+void TFormPrincipal::SetLabelPointers() {
+    for (int line = 1; line <= 5; ++line)
+        InfoLabels[line - 1] = findChild<QLabel*>(QString::fromLatin1(kLabelNames[line - 1]));
+}
+
+void TFormPrincipal::bindPresses() {
+    for (int n = 1; n <= 9; ++n)
+        bindPress(ButtonImages[n - 1], ButtonImages, &TFormPrincipal::ButtonDown,
+                  &TFormPrincipal::ButtonUp, n);
+    for (int n = 1; n <= 8; ++n)
+        bindPress(ControlImages[n - 1], ControlImages, &TFormPrincipal::ControlDown,
+                  &TFormPrincipal::ControlUp, n);
+    for (int n = 1; n <= 3; ++n)
+        bindPress(IconImages[n - 1], IconImages, &TFormPrincipal::IconDown, &TFormPrincipal::IconUp,
+                  n);
 }
 
 // Presses go to the pressed image; a release with the left button belongs to it too,
@@ -211,17 +230,10 @@ void TFormPrincipal::createMenu() {
     Quit->setEnabled(false);
 }
 
-void TFormPrincipal::SetGraphicsPointers() {
-    // The tables are filled by createComponents(); the board order is the numbering.
-}
-
-void TFormPrincipal::SetLabelPointers() {
-    // InfoLabels holds the five lines top to bottom, which is their role order.
-}
+// ---- Start-up and settings ----
 
 bool TFormPrincipal::FormShow() {
     appDir_ = QDir::currentPath();
-    rules_.setAppDir(appDir_);
     windows_.general->setAppDir(appDir_);
     windows_.skin->setAppDir(appDir_);
     windows_.sounds->setAppDir(appDir_);
@@ -232,27 +244,12 @@ bool TFormPrincipal::FormShow() {
 
     windows_.logo->exec();
 
-    if (!FilePath::isFile(configPath(appDir_))) {
-        QMessageBox::critical(nullptr, kTitle,
-                              QStringLiteral("The file ") + configPath(appDir_) +
-                                  QStringLiteral(" is missing. Without that file is impossible "
-                                                 "to start the application"));
-        return false;
-    }
-    ConfigRecord onDisk;
-    try {
-        ReadConfig(appDir_, onDisk);
-    } catch (const ConfigIoError& e) {
-        // A record we cannot read whole is never played on nor written to.
-        showIoError(nullptr, e);
-        return false;
-    }
-    const QStringList problems = ConfigCheck::problems(onDisk);
-    if (!problems.isEmpty()) QMessageBox::warning(nullptr, kTitle, ConfigCheck::message(problems));
-    rules_.config() = ConfigCheck::makeSafe(onDisk);
-    checkDataFolders(onDisk);
+    prompts_.setAppDir(appDir_);
+    const StartupCheck::Result start = StartupCheck::run(appDir_);
+    if (!prompts_.showStartup(start)) return false;
+    applySettings(start.settings);
 
-    centre();
+    centreOnScreen(this, size());  // borderless: its client size is its outer size
     LoadGraphics();
     SetInitialGraphics();
     rules_.setPlayerName(QStringLiteral("Anonymous"));
@@ -260,67 +257,15 @@ bool TFormPrincipal::FormShow() {
     return true;
 }
 
-// Replaces a missing skin, sound scheme or music file by its default and saves that.
-// The file gets the record as it was read, with only the name changed: safe values
-// chosen for a damaged record stay in memory.
-bool TFormPrincipal::checkDataFolders(ConfigRecord& onDisk) {
-    ConfigRecord& rec = rules_.config();
-    const bool skinMissing =
-        !FilePath::isDir(appDir_ + QStringLiteral("/Skins/") + rec.SkinName.text());
-    replaceMissing(onDisk, skinMissing,
-                   QStringLiteral("The skin ") + rec.SkinName.text() +
-                       QStringLiteral(" is missing. It will be replaced for the default skin."),
-                   [](ConfigRecord& r) { r.SkinName.setText(kDefaultSkin); });
-    const bool soundsMissing =
-        !FilePath::isDir(appDir_ + QStringLiteral("/Sounds/") + rec.SoundScheme.text());
-    replaceMissing(
-        onDisk, soundsMissing,
-        QStringLiteral("The sounds ") + rec.SoundScheme.text() +
-            QStringLiteral(" are missing. They will be replaced for the default sounds."),
-        [](ConfigRecord& r) { r.SoundScheme.setText(kDefaultSounds); });
-    const bool musicMissing =
-        !FilePath::isFile(appDir_ + QStringLiteral("/Music/") + rec.MusicFile.text());
-    return replaceMissing(
-        onDisk, musicMissing,
-        QStringLiteral("The music ") + rec.MusicFile.text() +
-            QStringLiteral(" is missing. It will be replaced for the default music."),
-        [](ConfigRecord& r) { r.MusicFile.setText(kDefaultMusic); });
-}
-
-bool TFormPrincipal::replaceMissing(ConfigRecord& onDisk, bool missing, const QString& message,
-                                    void (*setDefault)(ConfigRecord&)) {
-    if (!missing) return true;
-    QMessageBox::critical(nullptr, kTitle, message);
-    setDefault(rules_.config());
-    setDefault(onDisk);
-    try {
-        WriteConfig(appDir_, onDisk);
-    } catch (const ConfigIoError& e) {
-        showIoError(nullptr, e);
-        return false;
-    }
-    return true;
-}
-
-void TFormPrincipal::centre() {
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    move((screen.width() - kWidth) / 2, (screen.height() - kHeight) / 2);
-}
-
-// ---- Commands ----
-
-void TFormPrincipal::PlayClick() {
-    if (!Play->isEnabled()) return;
-    rules_.PlayClick();
-}
-
-void TFormPrincipal::QuitClick() {
-    if (!Quit->isEnabled()) return;
-    rules_.QuitClick();
+// The rules, the scheme the sounds come from and the in-game piece, all from one record.
+void TFormPrincipal::applySettings(const ConfigRecord& settings) {
+    rules_.setSettings(settings);
+    sounds_.setScheme(appDir_, settings.SoundScheme.text());
+    music_->setFileName(SoundPaths::music(appDir_, settings.MusicFile.text()));
 }
 
 void TFormPrincipal::rereadConfig() {
-    ConfigRecord rec = rules_.config();
+    ConfigRecord rec = rules_.settings();
     try {
         ReadConfig(appDir_, rec);
     } catch (const ConfigIoError& e) {
@@ -329,45 +274,50 @@ void TFormPrincipal::rereadConfig() {
     }
     const QStringList problems = ConfigCheck::problems(rec);
     if (!problems.isEmpty()) QMessageBox::warning(this, kTitle, ConfigCheck::message(problems));
-    rules_.config() = ConfigCheck::makeSafe(rec);
+    applySettings(ConfigCheck::makeSafe(rec));
+}
+
+// ---- Commands ----
+
+void TFormPrincipal::PlayClick() {
+    if (Play->isEnabled()) rules_.PlayClick();
+}
+
+void TFormPrincipal::QuitClick() {
+    if (Quit->isEnabled()) rules_.QuitClick();
+}
+
+// The settings dialogs open only between games; the main window rereads the file after
+// each, however it was closed.
+bool TFormPrincipal::runSettingsDialog(QDialog* dialog) {
+    if (!configurationEnabled_) return false;
+    dialog->exec();
+    rereadConfig();
+    return true;
 }
 
 void TFormPrincipal::GeneralClick() {
-    if (!configurationEnabled_) return;
-    windows_.general->exec();
-    rereadConfig();
-    for (int n = 1; n <= 9; ++n) {
-        ButtonImages[n - 1]->setVisible(rules_.config().buttonEnabled(n));
-        ShowButtonPicture(n, Picture::Up);
-    }
+    if (runSettingsDialog(windows_.general)) showBoardButtons();
 }
 
 void TFormPrincipal::SkinClick() {
-    if (!configurationEnabled_) return;
-    const QString before = rules_.config().SkinName.text();
-    windows_.skin->exec();
-    rereadConfig();
-    if (rules_.config().SkinName.text() != before) {
-        LoadGraphics();
-        SetInitialGraphics();
-    }
+    const QString before = rules_.settings().SkinName.text();
+    if (!runSettingsDialog(windows_.skin) || rules_.settings().SkinName.text() == before) return;
+    LoadGraphics();
+    SetInitialGraphics();
 }
 
 void TFormPrincipal::SoundsClick() {
-    if (!configurationEnabled_) return;
-    windows_.sounds->exec();
-    rereadConfig();
+    runSettingsDialog(windows_.sounds);
 }
 
 void TFormPrincipal::MusicClick() {
-    if (!configurationEnabled_) return;
-    windows_.music->exec();
-    rereadConfig();
+    runSettingsDialog(windows_.music);
 }
 
 void TFormPrincipal::StatisticClick() {
     rules_.setHighlightRow(GameRules::kNoHighlight);
-    showRecords(GameRules::kNoHighlight);
+    prompts_.showRecords(GameRules::kNoHighlight);
 }
 
 void TFormPrincipal::IndexClick() {
@@ -406,46 +356,30 @@ void TFormPrincipal::TimeTimerTimer() {
 void TFormPrincipal::ControlDown(int n) {
     if (!GameRules::controlResponds(n, rules_.Playing())) return;
     ShowControlPicture(n, Picture::Down);
-    playClick(wave_, rules_.config(), appDir_);
+    rules_.Click();
 }
 
 void TFormPrincipal::ControlUp(int n) {
     if (!GameRules::controlResponds(n, rules_.Playing())) return;
     // The new-game control keeps its pressed picture until the game has started.
     if (n != 1) ShowControlPicture(n, Picture::Up);
-    switch (n) {
-        case 1:
-            rules_.PlayClick();
-            break;
-        case 2:
-            rules_.QuitClick();
-            break;
-        case 3:
-            GeneralClick();
-            break;
-        case 4:
-            SkinClick();
-            break;
-        case 5:
-            SoundsClick();
-            break;
-        case 6:
-            MusicClick();
-            break;
-        case 7:
-            StatisticClick();
-            break;
-        case 8:
-            IndexClick();
-            break;
-        default:
-            break;
+    if (n == 1) {
+        rules_.PlayClick();
+    } else if (n == 2) {
+        rules_.QuitClick();
+    } else {
+        using Command = void (TFormPrincipal::*)();
+        static constexpr std::array<Command, 6> kDialogs = {
+            &TFormPrincipal::GeneralClick,   &TFormPrincipal::SkinClick,
+            &TFormPrincipal::SoundsClick,    &TFormPrincipal::MusicClick,
+            &TFormPrincipal::StatisticClick, &TFormPrincipal::IndexClick};
+        (this->*kDialogs[n - 3])();
     }
 }
 
 void TFormPrincipal::IconDown(int n) {
     ShowIconPicture(n, Picture::Down);
-    playClick(wave_, rules_.config(), appDir_);
+    rules_.Click();
 }
 
 void TFormPrincipal::IconUp(int n) {
@@ -455,44 +389,20 @@ void TFormPrincipal::IconUp(int n) {
     if (n == 3) ExitsClick();
 }
 
-int TFormPrincipal::keypadDigit(const QKeyEvent* event) {
-    if (!(event->modifiers() & Qt::KeypadModifier)) return 0;
-    if (event->key() < Qt::Key_1 || event->key() > Qt::Key_9) return 0;
-    return event->key() - Qt::Key_0;
-}
-
 // A held key repeats its press; the rules let a repeat through only while the button
 // shows its up picture, so a key held from the computer's turn into the player's turn
-// presses once. A release belongs to the button its key pressed, even if Num Lock
-// changed what the key means in between (some input tools toggle it around a keypad
-// key); the releases within a key's repeat are no real ones.
+// presses once.
 void TFormPrincipal::keyPressEvent(QKeyEvent* event) {
-    const int n = keypadDigit(event);
-    if (n != 0) {
-        const auto held = keysDown_.try_emplace(keyIdentity(event), n).first;
-        ButtonDown(held->second);
-    }
+    if (const int n = keys_.press(*event)) ButtonDown(n);
     QWidget::keyPressEvent(event);
 }
 
 void TFormPrincipal::keyReleaseEvent(QKeyEvent* event) {
-    if (!event->isAutoRepeat()) {
-        const auto it = keysDown_.find(keyIdentity(event));
-        if (it != keysDown_.end()) {
-            const int n = it->second;
-            keysDown_.erase(it);
-            ButtonUp(n);
-        }
-    }
+    if (const int n = keys_.release(*event)) ButtonUp(n);
     QWidget::keyReleaseEvent(event);
 }
 
-quint32 TFormPrincipal::keyIdentity(const QKeyEvent* event) {
-    return event->nativeScanCode() != 0 ? event->nativeScanCode()
-                                        : static_cast<quint32>(event->key());
-}
-
-// ---- GameView ----
+// ---- BoardView ----
 
 void TFormPrincipal::setInfoLine(int line, const QString& text) {
     InfoLabels[line - 1]->setText(text);
@@ -515,102 +425,28 @@ void TFormPrincipal::startShowTimer(int intervalMs) {
     ShowTimer.start();
 }
 
-void TFormPrincipal::playSound(const QString& path) {
-    wave_.playFile(path);
-}
-
-void TFormPrincipal::showGameOver() {
-    QMessageBox::information(this, kTitle, QStringLiteral("The game is over."));
-}
-
-QString TFormPrincipal::askRecordName(const QString& offered) {
-    bool ok = false;
-    const QString answer =
-        QInputDialog::getText(this, QStringLiteral("Congratulations!"),
-                              QStringLiteral("You made a new record !! Insert your name here:"),
-                              QLineEdit::Normal, offered, &ok);
-    return ok ? answer : offered;
-}
-
-// Only the table of the game's category goes into the file, onto the record as it is
-// there: settings the range check replaced in memory stay as they were on disk, as the
-// warning promised.
-bool TFormPrincipal::saveConfig(const ConfigRecord& record) {
-    try {
-        ConfigRecord onDisk;
-        ReadConfig(appDir_, onDisk);
-        RecordTable::copyTable(record, onDisk);
-        WriteConfig(appDir_, onDisk);
-    } catch (const ConfigIoError& e) {
-        showIoError(this, e);
-        return false;
-    }
-    return true;
-}
-
-void TFormPrincipal::showRecords(int highlightRow) {
-    windows_.top10->setHighlightRow(highlightRow);
-    windows_.top10->exec();
-}
-
-bool TFormPrincipal::confirmQuit() {
-    QuitQuestionBox box(kTitle, this);
-    return box.finishGame();
-}
-
-void TFormPrincipal::showError(const QString& text) {
-    QMessageBox::critical(this, kTitle, text);
-}
-
 // ---- Skin ----
 
-// Loads the configured skin; a broken one is replaced by the default skin in memory
-// only. When the default skin is broken too, a plain look drawn in code takes over.
+// The configured skin; a broken one gives way to the default skin, in memory only, and
+// a broken default skin to a plain look drawn in code.
 void TFormPrincipal::LoadGraphics() {
-    ConfigRecord& rec = rules_.config();
-    while (true) {
-        const QString name = rec.SkinName.text();
-        const SkinPictures pictures = SkinFolder::named(appDir_, name).load();
-        applySkin(pictures);
-        if (pictures.complete()) return;
-        if (name == kDefaultSkin) {
-            QMessageBox::critical(
-                nullptr, QStringLiteral("Error"),
-                QStringLiteral("Some file(s) of the default skin are missing or corrupted (") +
-                    pictures.failedFile +
-                    QStringLiteral("). Zelto 2000 will use a plain look until the skin is "
-                                   "repaired."));
-            applyPlainSkin();
-            return;
-        }
-        QMessageBox::critical(nullptr, QStringLiteral("Error"),
-                              QStringLiteral("Some file(s) of the skin are missing or corrupted. "
-                                             "It will be replaced for the default skin."));
-        rec.SkinName.setText(kDefaultSkin);
+    const SkinFallback::Choice choice =
+        SkinFallback::choose(appDir_, rules_.settings().SkinName.text());
+    for (const SkinFallback::Step& step : choice.steps) {
+        applySkin(step.pictures);
+        if (!step.error.isEmpty())
+            QMessageBox::critical(nullptr, QStringLiteral("Error"), step.error);
     }
+    if (choice.skinName == rules_.settings().SkinName.text()) return;
+    ConfigRecord settings = rules_.settings();
+    settings.SkinName.setText(choice.skinName);
+    rules_.setSettings(settings);
 }
 
-// Pictures that loaded before a failure keep their place, as the holders do.
+// Pictures that loaded before a failure take their place; the others keep theirs.
 void TFormPrincipal::applySkin(const SkinPictures& pictures) {
-    auto take = [](QImage& holder, const QImage& loaded) {
-        if (!loaded.isNull()) holder = loaded;
-    };
     if (!pictures.Background.isNull()) Background->setPicture(pictures.Background);
-    for (int n = 0; n < 9; ++n) {
-        take(ButtonSources[n].Up, pictures.Buttons[n].Up);
-        take(ButtonSources[n].Down, pictures.Buttons[n].Down);
-    }
-    for (int n = 0; n < 8; ++n) {
-        take(ControlSources[n].Up, pictures.Controls[n].Up);
-        take(ControlSources[n].Down, pictures.Controls[n].Down);
-    }
-    for (int n = 0; n < 3; ++n) {
-        take(IconSources[n].Up, pictures.Icons[n].Up);
-        take(IconSources[n].Down, pictures.Icons[n].Down);
-    }
-    take(IconNo, pictures.IconNo);
-    take(IconYes, pictures.IconYes);
-    take(IconTime, pictures.IconTime);
+    Sources.take(pictures);
     if (pictures.Labels) styleInfoLines(*pictures.Labels);
 }
 
@@ -627,50 +463,36 @@ void TFormPrincipal::styleInfoLines(const LabelStyle& style) {
     }
 }
 
-void TFormPrincipal::applyPlainSkin() {
-    Background->setPicture(PlainSkin::background());
-    for (int n = 1; n <= 9; ++n)
-        ButtonSources[n - 1] = {PlainSkin::button(n, Picture::Up),
-                                PlainSkin::button(n, Picture::Down)};
-    for (int n = 1; n <= 8; ++n)
-        ControlSources[n - 1] = {PlainSkin::control(n, Picture::Up),
-                                 PlainSkin::control(n, Picture::Down)};
-    for (int n = 1; n <= 3; ++n)
-        IconSources[n - 1] = {PlainSkin::icon(n, Picture::Up), PlainSkin::icon(n, Picture::Down)};
-    IconNo = PlainSkin::mark(MarkKind::No);
-    IconYes = PlainSkin::mark(MarkKind::Yes);
-    IconTime = PlainSkin::mark(MarkKind::Time);
-    styleInfoLines(LabelStyle{});
-}
-
 void TFormPrincipal::SetInitialGraphics() {
-    for (int n = 1; n <= 9; ++n) {
-        ButtonImages[n - 1]->setVisible(rules_.config().buttonEnabled(n));
-        ShowButtonPicture(n, Picture::Up);
-    }
+    showBoardButtons();
     for (int n = 1; n <= 8; ++n) ShowControlPicture(n, Picture::Up);
     for (int n = 1; n <= 3; ++n) ShowIconPicture(n, Picture::Up);
     HideMarks();
 }
 
+// Only the enabled buttons take part, each showing its up picture.
+void TFormPrincipal::showBoardButtons() {
+    for (int n = 1; n <= 9; ++n) {
+        ButtonImages[n - 1]->setVisible(rules_.settings().buttonEnabled(n));
+        ShowButtonPicture(n, Picture::Up);
+    }
+}
+
 void TFormPrincipal::ShowButtonPicture(int n, Picture picture) {
-    const SkinPair& source = ButtonSources[n - 1];
-    ButtonImages[n - 1]->setPicture(picture == Picture::Up ? source.Up : source.Down);
+    ButtonImages[n - 1]->setPicture(Sources.button(n, picture));
 }
 
 void TFormPrincipal::ShowControlPicture(int n, Picture picture) {
-    const SkinPair& source = ControlSources[n - 1];
-    ControlImages[n - 1]->setPicture(picture == Picture::Up ? source.Up : source.Down);
+    ControlImages[n - 1]->setPicture(Sources.control(n, picture));
 }
 
 void TFormPrincipal::ShowIconPicture(int n, Picture picture) {
-    const SkinPair& source = IconSources[n - 1];
-    IconImages[n - 1]->setPicture(picture == Picture::Up ? source.Up : source.Down);
+    IconImages[n - 1]->setPicture(Sources.icon(n, picture));
 }
 
 void TFormPrincipal::ShowMark(int n, MarkKind kind) {
     SkinImage* mark = ErrorImages[n - 1];
-    mark->setPicture(kind == MarkKind::No ? IconNo : kind == MarkKind::Yes ? IconYes : IconTime);
+    mark->setPicture(Sources.mark(kind));
     mark->show();
     mark->raise();
 }

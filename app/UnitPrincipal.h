@@ -1,23 +1,24 @@
 #pragma once
-// The main window: a borderless, skinned 456 x 352 board. It owns the pictures, the
-// two game timers and the hidden menu, forwards every timer, mouse and key event to
-// the game rules and draws what the rules ask for.
+// The main window: a borderless, skinned 456 x 352 board. It owns the pictures, the two
+// game timers and the hidden menu, forwards every timer, mouse and key event to the
+// rules of the game, and shows and asks what the rules want shown and asked.
 #include <array>
-#include <map>
 #include <memory>
 
-#include <QImage>
 #include <QTimer>
 #include <QWidget>
 
+#include "BoardView.h"
 #include "ConfigRecord.h"
 #include "DragMover.h"
 #include "GameRules.h"
-#include "GameView.h"
-#include "LabelStyle.h"
-#include "SkinFolder.h"
+#include "KeypadKeys.h"
+#include "PrincipalPrompts.h"
+#include "SchemeSounds.h"
+#include "SkinHolders.h"
 
 class QAction;
+class QDialog;
 class QLabel;
 class SkinImage;
 class WaveOutput;
@@ -42,15 +43,15 @@ struct PrincipalWindows {
     TFormLogo* logo = nullptr;
 };
 
-class TFormPrincipal : public QWidget, public GameView {
+class TFormPrincipal : public QWidget, public BoardView {
     Q_OBJECT
 public:
     TFormPrincipal(WaveOutput& wave, std::unique_ptr<MusicPlayer> music, QWidget* parent = nullptr);
     ~TFormPrincipal() override;
 
-    void setWindows(const PrincipalWindows& windows) { windows_ = windows; }
+    void setWindows(const PrincipalWindows& windows);
 
-    // The start-up checks; false when the program must end.
+    // The start-up steps; false when the program must end.
     bool FormShow();
 
     // Commands of the control panel and the hidden menu.
@@ -75,6 +76,8 @@ public:
     void TimeTimerTimer();
 
     // Skin operations.
+    void SetGraphicsPointers();
+    void SetLabelPointers();
     void LoadGraphics();
     void SetInitialGraphics();
     void ShowButtonPicture(int n, Picture picture);
@@ -92,7 +95,7 @@ public:
     QTimer& showTimer() { return ShowTimer; }
     QTimer& timeTimer() { return TimeTimer; }
 
-    // GameView
+    // BoardView
     void showButtonPicture(int n, Picture picture) override { ShowButtonPicture(n, picture); }
     void showControlPicture(int n, Picture picture) override { ShowControlPicture(n, picture); }
     void showMark(int n, MarkKind kind) override { ShowMark(n, kind); }
@@ -104,13 +107,6 @@ public:
     void setTimeTimerInterval(int intervalMs) override { TimeTimer.setInterval(intervalMs); }
     void startTimeTimer() override { TimeTimer.start(); }
     void stopTimeTimer() override { TimeTimer.stop(); }
-    void playSound(const QString& path) override;
-    void showGameOver() override;
-    QString askRecordName(const QString& offered) override;
-    bool saveConfig(const ConfigRecord& record) override;
-    void showRecords(int highlightRow) override;
-    bool confirmQuit() override;
-    void showError(const QString& text) override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -119,24 +115,23 @@ protected:
 
 private:
     void createComponents();
+    void createBackground();
+    SkinImage* createImage(const QString& name, const QRect& geometry, const QString& hint);
+    void createInfoLines();
     void createMenu();
-    void SetGraphicsPointers();
-    void SetLabelPointers();
+    void bindPresses();
     void bindPress(SkinImage* image, const std::array<SkinImage*, 9>& family,
                    void (TFormPrincipal::*down)(int), void (TFormPrincipal::*up)(int), int n);
-    bool checkDataFolders(ConfigRecord& onDisk);
-    bool replaceMissing(ConfigRecord& onDisk, bool missing, const QString& message,
-                        void (*setDefault)(ConfigRecord&));
-    void applySkin(const SkinPictures& pictures);
-    void applyPlainSkin();
-    void styleInfoLines(const LabelStyle& style);
-    void centre();
+    void applySettings(const ConfigRecord& settings);
     void rereadConfig();
-    static int keypadDigit(const QKeyEvent* event);
-    static quint32 keyIdentity(const QKeyEvent* event);
+    bool runSettingsDialog(QDialog* dialog);
+    void showBoardButtons();
+    void applySkin(const SkinPictures& pictures);
+    void styleInfoLines(const LabelStyle& style);
 
-    WaveOutput& wave_;
     std::unique_ptr<MusicPlayer> music_;
+    SchemeSounds sounds_;
+    PrincipalPrompts prompts_;
     GameRules rules_;
     PrincipalWindows windows_;
     std::unique_ptr<TGoToWeb> GoToWeb;
@@ -144,18 +139,16 @@ private:
 
     SkinImage* Background = nullptr;
     std::array<SkinImage*, 9> ButtonImages{};
-    std::array<SkinPair, 9> ButtonSources;
     std::array<SkinImage*, 9> ControlImages{};  // 8 used
-    std::array<SkinPair, 8> ControlSources;
-    std::array<SkinImage*, 9> IconImages{};  // 3 used
-    std::array<SkinPair, 3> IconSources;
+    std::array<SkinImage*, 9> IconImages{};     // 3 used
     std::array<SkinImage*, 9> ErrorImages{};
     std::array<QLabel*, 5> InfoLabels{};
-    QImage IconNo, IconYes, IconTime;
+    SkinHolders Sources;  // the up and down pictures and the marks
 
     QTimer ShowTimer;
     QTimer TimeTimer;
     DragMover drag_;
+    KeypadKeys keys_;
 
     QAction* Play = nullptr;
     QAction* Quit = nullptr;
@@ -168,5 +161,4 @@ private:
     QAction* Index = nullptr;
     QAction* About = nullptr;
     bool configurationEnabled_ = true;
-    std::map<quint32, int> keysDown_;  // held keypad keys and the button each pressed
 };

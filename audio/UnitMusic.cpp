@@ -12,9 +12,8 @@
 #include "MusicPlayer.h"
 
 TFormMusic::TFormMusic(WaveOutput& wave, std::unique_ptr<MusicPlayer> preview, QWidget* parent)
-    : SelectionDialog(wave, QStringLiteral("Music Selection"), parent),
+    : SelectionDialog(wave, QStringLiteral("FormMusic"), QStringLiteral("Music Selection"), parent),
       MediaPlayer(std::move(preview)) {
-    setObjectName(QStringLiteral("FormMusic"));
     list_->setObjectName(QStringLiteral("FileListBox"));
     auto button = [this](const char* name, const QString& text, int top) {
         auto* b = new QPushButton(text, this);
@@ -41,7 +40,7 @@ TFormMusic::TFormMusic(WaveOutput& wave, std::unique_ptr<MusicPlayer> preview, Q
 TFormMusic::~TFormMusic() = default;
 
 QString TFormMusic::musicDir() const {
-    return FilePath::join(appDir_, QStringLiteral("Music"));
+    return FilePath::join(appDir(), QStringLiteral("Music"));
 }
 
 void TFormMusic::setButtons(bool play, bool pause, bool stop) {
@@ -75,7 +74,7 @@ void TFormMusic::FormShow() {
 
 void TFormMusic::FileListBoxClick() {
     if (list_->selectedItems().isEmpty()) return;
-    ButtonOk->setEnabled(configRead_);
+    ButtonOk->setEnabled(recordRead());
     setButtons(true, false, false);
     selected_ = list_->selectedItems().first()->text();
     MediaPlayer->setFileName(FilePath::join(musicDir(), selected_));
@@ -106,7 +105,7 @@ void TFormMusic::ButtonStopClick() {
 }
 
 void TFormMusic::ButtonOkClick() {
-    if (!configRead_ || selected_.isEmpty()) return;
+    if (!recordRead() || selected_.isEmpty()) return;
     clickSound();
     if (!FilePath::isFile(FilePath::join(musicDir(), selected_))) {
         reportGone(QStringLiteral("The music %1 no longer exists.").arg(selected_));
@@ -114,8 +113,8 @@ void TFormMusic::ButtonOkClick() {
         FormShow();
         return;
     }
-    config_.MusicFile.setText(selected_);
-    if (!writeRecord()) return;
+    editRecord().MusicFile.setText(selected_);
+    if (!writeRecord(record())) return;
     accept();
 }
 

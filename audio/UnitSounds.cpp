@@ -11,8 +11,8 @@
 #include "WaveOutput.h"
 
 TFormSounds::TFormSounds(WaveOutput& wave, QWidget* parent)
-    : SelectionDialog(wave, QStringLiteral("Sounds Selection"), parent) {
-    setObjectName(QStringLiteral("FormSounds"));
+    : SelectionDialog(wave, QStringLiteral("FormSounds"), QStringLiteral("Sounds Selection"),
+                      parent) {
     list_->setObjectName(QStringLiteral("ListBox"));
     Bevel->setObjectName(QStringLiteral("Bevel1"));
     for (int n = 1; n <= 9; ++n) {
@@ -36,7 +36,7 @@ void TFormSounds::FormShow() {
     const QSignalBlocker blocker(list_);
     list_->clear();
     if (!readRecordAndCentre()) return;
-    list_->addItems(FolderList::subfolders(FilePath::join(appDir_, QStringLiteral("Sounds"))));
+    list_->addItems(FolderList::subfolders(FilePath::join(appDir(), QStringLiteral("Sounds"))));
     list_->setCurrentIndex(QModelIndex());
     list_->clearSelection();
 }
@@ -47,26 +47,26 @@ bool TFormSounds::SomeSelected() const {
 
 void TFormSounds::ListBoxClick() {
     if (!SomeSelected()) return;
-    ButtonOk->setEnabled(configRead_);
+    ButtonOk->setEnabled(recordRead());
     setPreviewsEnabled(true);
     selected_ = list_->selectedItems().first()->text();
 }
 
 // Previews always sound, whatever the sounds setting says.
 void TFormSounds::ButtonClick(int n) {
-    wave_.playFile(SoundPaths::board(appDir_, selected_, n));
+    wave().playFile(SoundPaths::board(appDir(), selected_, n));
 }
 
 void TFormSounds::ButtonOkClick() {
-    if (!configRead_ || selected_.isEmpty()) return;
-    if (!FilePath::isDir(FilePath::join(appDir_, QStringLiteral("Sounds/") + selected_))) {
+    if (!recordRead() || selected_.isEmpty()) return;
+    if (!FilePath::isDir(FilePath::join(appDir(), QStringLiteral("Sounds/") + selected_))) {
         reportGone(QStringLiteral("The sounds %1 no longer exist.").arg(selected_));
         FormShow();
         return;
     }
-    config_.SoundScheme.setText(selected_);
+    editRecord().SoundScheme.setText(selected_);
     clickSound();  // already in the new scheme
-    if (!writeRecord()) return;
+    if (!writeRecord(record())) return;
     accept();
 }
 

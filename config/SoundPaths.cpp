@@ -22,4 +22,8 @@ QString timeOver(const QString& appDir, const QString& scheme) {
     return file(appDir, scheme, QStringLiteral("TimeOver.wav"));
 }
 
+QString music(const QString& appDir, const QString& fileName) {
+    return appDir + QStringLiteral("/Music/") + fileName;
+}
+
 }  // namespace SoundPaths

@@ -1,5 +1,5 @@
 #pragma once
-// Where the waves of a sound scheme live: <app>/Sounds/<scheme>/<file>.
+// Where the waves of a sound scheme live, <app>/Sounds/<scheme>/<file>, and the music.
 #include <QString>
 
 namespace SoundPaths {
@@ -9,4 +9,6 @@ QString board(const QString& appDir, const QString& scheme, int n);
 QString click(const QString& appDir, const QString& scheme);
 QString mistake(const QString& appDir, const QString& scheme);
 QString timeOver(const QString& appDir, const QString& scheme);
+// <app>/Music/<file>: the in-game piece.
+QString music(const QString& appDir, const QString& fileName);
 }  // namespace SoundPaths

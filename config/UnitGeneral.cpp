@@ -2,19 +2,12 @@
 
 #include <QCheckBox>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
-#include <QShowEvent>
 
 #include "ConfigCheck.h"
-#include "ConfigFile.h"
-#include "IoErrorBox.h"
-#include "SoundPaths.h"
-#include "WaveOutput.h"
 
 namespace {
 template <typename W>
@@ -56,9 +49,8 @@ std::uint8_t flag(bool on) {
 }  // namespace
 
 TFormGeneral::TFormGeneral(WaveOutput& wave, QWidget* parent)
-    : FixedDialog(parent, QStringLiteral("FormGeneral"), QStringLiteral("Game Configuration"),
-                  QSize(kClientWidth, kClientHeight)),
-      wave_(wave) {
+    : RecordDialog(wave, parent, QStringLiteral("FormGeneral"),
+                   QStringLiteral("Game Configuration"), QSize(kClientWidth, kClientHeight)) {
     Bevel2 = makeBevel(this, QStringLiteral("Bevel2"), QRect(6, 8, 241, 154), false);
     makeLabel(this, QStringLiteral("Label1"), QRect(16, 20, 89, 17),
               QStringLiteral("Buttons enabled"));
@@ -131,52 +123,32 @@ QCheckBox* TFormGeneral::buttonCheckBox(int n) const {
     return created_[n - 1];
 }
 
-void TFormGeneral::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    // Restoring a minimized window is no new showing.
-    if (!event->spontaneous()) FormShow();
-}
-
 void TFormGeneral::SetCheckBoxPointers() {
     CheckBoxes = created_;
 }
 
 void TFormGeneral::FormShow() {
     SetCheckBoxPointers();
-    try {
-        ReadConfig(appDir_, config_);
-    } catch (const ConfigIoError& e) {
-        // Ok would write back a record that was never read: keep it from doing so.
-        configRead_ = false;
-        ButtonOk->setEnabled(false);
-        showIoError(this, e);
-        return;
-    }
-    configRead_ = true;
+    // Off while the error box of an unreadable record shows, and after it.
+    ButtonOk->setEnabled(false);
+    if (!readRecordAndCentre()) return;
     ButtonOk->setEnabled(true);
-    centre();
     fillControls();
 }
 
 // Flags count as on when non-zero, as the board shows them.
 void TFormGeneral::fillControls() {
-    for (int n = 1; n <= 9; ++n) CheckBoxes[n - 1]->setChecked(config_.ButtonEnabled[n - 1] != 0);
-    TimeCheckBox->setChecked(config_.PlayerTime != 0);
-    ScrollBar->setValue(config_.MistakesAllowed);
+    const ConfigRecord& rec = record();
+    for (int n = 1; n <= 9; ++n) CheckBoxes[n - 1]->setChecked(rec.ButtonEnabled[n - 1] != 0);
+    TimeCheckBox->setChecked(rec.PlayerTime != 0);
+    ScrollBar->setValue(rec.MistakesAllowed);
     ScrollBarChange();
-    SoundsCheckBox->setChecked(config_.PlaySounds != 0);
-    MusicCheckBox->setChecked(config_.PlayMusic != 0);
-    AltSeqModeCheckBox->setChecked(config_.AltSeqMode != 0);
+    SoundsCheckBox->setChecked(rec.PlaySounds != 0);
+    MusicCheckBox->setChecked(rec.PlayMusic != 0);
+    AltSeqModeCheckBox->setChecked(rec.AltSeqMode != 0);
     // setValue clamps an out-of-range delay to the nearest end, and Ok stores that.
-    DelayScrollBar->setValue(config_.Delay);
+    DelayScrollBar->setValue(rec.Delay);
     DelayScrollBarChange();
-}
-
-void TFormGeneral::centre() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) return;
-    const QRect area = screen->geometry();
-    move((area.width() - kOuterWidth) / 2, (area.height() - kOuterHeight) / 2);
 }
 
 void TFormGeneral::ScrollBarChange() {
@@ -204,31 +176,22 @@ void TFormGeneral::storeControls(ConfigRecord& rec) const {
 }
 
 void TFormGeneral::ButtonOkClick() {
-    if (!configRead_) return;
+    if (!recordRead()) return;
     if (tickedCount() < ConfigCheck::kMinButtons) {
         QMessageBox::warning(
             this, QStringLiteral("Zelto 2000"),
             QStringLiteral("The number of buttons enabled must be higher than 1."));
         return;
     }
-    ConfigRecord updated = config_;
+    // Until it is on disk the copy keeps the settings as read: Cancel clicks by those.
+    ConfigRecord updated = record();
     storeControls(updated);
-    try {
-        WriteConfig(appDir_, updated);
-    } catch (const ConfigIoError& e) {
-        showIoError(this, e);
-        return;
-    }
-    config_ = updated;
-    if (config_.soundsOn()) PlaySound(SoundPaths::click(appDir_, config_.SoundScheme.text()));
+    if (!writeRecord(updated)) return;
+    clickSound();
     accept();
 }
 
 void TFormGeneral::ButtonCancelClick() {
-    if (config_.soundsOn()) PlaySound(SoundPaths::click(appDir_, config_.SoundScheme.text()));
+    clickSound();
     reject();
-}
-
-void TFormGeneral::PlaySound(const QString& path) {
-    wave_.playFile(path);
 }

@@ -1,17 +1,10 @@
 #include "UnitTop10.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
-#include <QShowEvent>
 
-#include "ConfigFile.h"
-#include "IoErrorBox.h"
 #include "RecordTable.h"
-#include "SoundPaths.h"
-#include "WaveOutput.h"
 
 namespace {
 constexpr int kRowTop = 96;
@@ -44,9 +37,8 @@ QFrame* makeBevel(QWidget* parent, const QString& name, const QRect& geometry) {
 }  // namespace
 
 TFormTop10::TFormTop10(WaveOutput& wave, QWidget* parent)
-    : FixedDialog(parent, QStringLiteral("FormTop10"), QStringLiteral("Zelto 2000 Records"),
-                  QSize(kClientWidth, kClientHeight)),
-      wave_(wave) {
+    : RecordDialog(wave, parent, QStringLiteral("FormTop10"), QStringLiteral("Zelto 2000 Records"),
+                   QSize(kClientWidth, kClientHeight)) {
     Shape = new QWidget(this);
     Shape->setObjectName(QStringLiteral("Shape"));
     Shape->setGeometry(10, 111, 222, 16);
@@ -111,28 +103,25 @@ QString TFormTop10::describe(const ConfigRecord& rec) {
            QStringLiteral(" sequence mode.");
 }
 
-void TFormTop10::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    // Restoring a minimized window is no new showing.
-    if (!event->spontaneous()) FormShow();
-}
-
+// Only reads: the viewer never writes the record back.
 void TFormTop10::FormShow() {
-    try {
-        ReadConfig(appDir_, config_);
-    } catch (const ConfigIoError& e) {
-        // Rows of an earlier showing would pass for the current table.
-        Label32->clear();
-        clearRows();
-        Shape->move(Shape->x(), kRowHeight * kNoHighlight + 79);
-        showIoError(this, e);
-        return;
-    }
-    centre();
-    Label32->setText(describe(config_));
+    showNoTable();
+    if (!readRecordAndCentre()) return;
+    Label32->setText(describe(record()));
     fitText(Label32);
     fillRows();
-    Shape->move(Shape->x(), kRowHeight * HighlightRow + 79);
+    moveHighlight(HighlightRow);
+}
+
+// Rows of an earlier showing would pass for the current table behind an error box.
+void TFormTop10::showNoTable() {
+    Label32->clear();
+    clearRows();
+    moveHighlight(kNoHighlight);
+}
+
+void TFormTop10::moveHighlight(int row) {
+    Shape->move(Shape->x(), kRowHeight * row + 79);
 }
 
 void TFormTop10::clearRows() {
@@ -144,31 +133,20 @@ void TFormTop10::clearRows() {
 }
 
 void TFormTop10::fillRows() {
-    clearRows();
+    const ConfigRecord& rec = record();
     // A damaged file can select a table that does not exist; show none then.
-    if (!RecordTable::categoryValid(config_)) return;
+    if (!RecordTable::categoryValid(rec)) return;
     for (int rank = 1; rank <= kRanks; ++rank) {
-        const int i = config_.recordIndex(rank);
-        const std::int32_t score = config_.Top10Scores[i];
-        NameLabels[rank - 1]->setText(config_.Top10Names[i].text());
+        const int i = rec.recordIndex(rank);
+        const std::int32_t score = rec.Top10Scores[i];
+        NameLabels[rank - 1]->setText(rec.Top10Names[i].text());
         if (score == 0) continue;
         ScoreLabels[rank - 1]->setText(QString::number(score));
         RankLabels[rank - 1]->setText(QString::number(rank));
     }
 }
 
-void TFormTop10::centre() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) return;
-    const QRect area = screen->geometry();
-    move((area.width() - kOuterWidth) / 2, (area.height() - kOuterHeight) / 2);
-}
-
 void TFormTop10::ButtonOkClick() {
-    if (config_.soundsOn()) PlaySound(SoundPaths::click(appDir_, config_.SoundScheme.text()));
+    clickSound();
     close();
-}
-
-void TFormTop10::PlaySound(const QString& path) {
-    wave_.playFile(path);
 }

@@ -4,37 +4,29 @@
 #include <array>
 #include <cstdint>
 
-#include <QString>
-#include "FixedDialog.h"
-
-#include "ConfigRecord.h"
+#include "RecordDialog.h"
 
 class QFrame;
 class QLabel;
 class QPushButton;
 class QWidget;
-class WaveOutput;
 
-class TFormTop10 : public FixedDialog {
+class TFormTop10 : public RecordDialog {
     Q_OBJECT
 public:
     static constexpr int kClientWidth = 240;
     static constexpr int kClientHeight = 302;
-    // Outer size used to centre the window, frame and caption included.
-    static constexpr int kOuterWidth = 248;
-    static constexpr int kOuterHeight = 329;
     static constexpr int kNoHighlight = 20;
 
     explicit TFormTop10(WaveOutput& wave, QWidget* parent = nullptr);
 
-    void setAppDir(const QString& appDir) { appDir_ = appDir; }
     // Rank 1..10 to highlight, or 20 for none; set before each showing.
     void setHighlightRow(int row) { HighlightRow = std::uint8_t(row); }
 
     // "For 9 buttons, 3 mistakes allowed, ..." for the settings of `rec`.
     static QString describe(const ConfigRecord& rec);
 
-    void FormShow();
+    void FormShow() override;
     void ButtonOkClick();
 
     QLabel* nameLabel(int rank) const { return NameLabels[rank - 1]; }
@@ -43,20 +35,14 @@ public:
     QLabel* descriptionLabel() const { return Label32; }
     QWidget* highlightBar() const { return Shape; }
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void createHeadings();
     void createRows();
+    void showNoTable();
     void fillRows();
     void clearRows();
-    void centre();
-    void PlaySound(const QString& path);
+    void moveHighlight(int row);
 
-    WaveOutput& wave_;
-    QString appDir_;
-    ConfigRecord config_;
     std::uint8_t HighlightRow = kNoHighlight;
 
     QWidget* Shape = nullptr;

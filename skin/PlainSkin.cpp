@@ -64,4 +64,20 @@ QImage mark(MarkKind kind) {
     return image;
 }
 
+SkinPictures pictures() {
+    SkinPictures out;
+    out.Background = background();
+    for (int n = 1; n <= 9; ++n)
+        out.Buttons[n - 1] = {button(n, Picture::Up), button(n, Picture::Down)};
+    for (int n = 1; n <= 8; ++n)
+        out.Controls[n - 1] = {control(n, Picture::Up), control(n, Picture::Down)};
+    for (int n = 1; n <= 3; ++n) out.Icons[n - 1] = {icon(n, Picture::Up), icon(n, Picture::Down)};
+    out.IconNo = mark(MarkKind::No);
+    out.IconYes = mark(MarkKind::Yes);
+    out.IconTime = mark(MarkKind::Time);
+    out.Labels = LabelStyle{};
+    out.loaded = 45;
+    return out;
+}
+
 }  // namespace PlainSkin

@@ -4,6 +4,7 @@
 #include <QImage>
 
 #include "PictureKind.h"
+#include "SkinFolder.h"
 
 namespace PlainSkin {
 QImage background();
@@ -11,4 +12,6 @@ QImage button(int n, Picture picture);   // n = 1..9
 QImage control(int n, Picture picture);  // n = 1..8
 QImage icon(int n, Picture picture);     // n = 1..3
 QImage mark(MarkKind kind);
+// Every picture of the plain look, with black plain info lines.
+SkinPictures pictures();
 }  // namespace PlainSkin

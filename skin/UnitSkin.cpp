@@ -1,25 +1,18 @@
 #include "UnitSkin.h"
 
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
-#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTimer>
 
 #include "BoardLayout.h"
-#include "ConfigFile.h"
 #include "FilePath.h"
 #include "FolderList.h"
-#include "IoErrorBox.h"
 #include "SkinFolder.h"
-#include "SoundPaths.h"
-#include "WaveOutput.h"
 
 namespace {
 
@@ -50,9 +43,8 @@ void setPicture(QLabel* label, const QImage& image) {
 }  // namespace
 
 TFormSkin::TFormSkin(WaveOutput& wave, QWidget* parent)
-    : FixedDialog(parent, QStringLiteral("FormSkin"), QStringLiteral("Skin Selection"),
-                  QSize(kClientWidth, kClientHeight)),
-      wave_(wave) {
+    : RecordDialog(wave, parent, QStringLiteral("FormSkin"), QStringLiteral("Skin Selection"),
+                   QSize(kClientWidth, kClientHeight)) {
     ListBox = named(new QListWidget(this), QStringLiteral("ListBox"), QRect(6, 8, 138, 112));
     ListBox->setSelectionMode(QAbstractItemView::SingleSelection);
     ButtonOk = named(new QPushButton(QStringLiteral("Ok"), this), QStringLiteral("ButtonOk"),
@@ -98,44 +90,25 @@ QLabel* TFormSkin::makePreviewImage(const QString& name, const QRect& geometry) 
     return image;
 }
 
-void TFormSkin::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    // Restoring a minimized window is no new showing.
-    if (!event->spontaneous()) FormShow();
-}
-
 void TFormSkin::FormShow() {
     setPreviewVisible(false);
     ButtonOk->setEnabled(false);
-    try {
-        ReadConfig(appDir_, config_);
-    } catch (const ConfigIoError& e) {
-        // Without a record there is nothing Ok could safely write back.
-        configRead_ = false;
-        const QSignalBlocker blocker(ListBox);
-        ListBox->clear();
-        showIoError(this, e);
-        return;
-    }
-    configRead_ = true;
-    centre();
-    rebuildList();
-}
-
-void TFormSkin::centre() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) return;
-    const QRect area = screen->geometry();
-    move((area.width() - kOuterWidth) / 2, (area.height() - kOuterHeight) / 2);
+    clearList();
+    if (!readRecordAndCentre()) return;
+    fillList();
 }
 
 QString TFormSkin::skinsDir() const {
-    return FilePath::join(appDir_, QStringLiteral("Skins"));
+    return FilePath::join(appDir(), QStringLiteral("Skins"));
 }
 
-void TFormSkin::rebuildList() {
+void TFormSkin::clearList() {
     const QSignalBlocker blocker(ListBox);
     ListBox->clear();
+}
+
+void TFormSkin::fillList() {
+    const QSignalBlocker blocker(ListBox);
     ListBox->addItems(FolderList::subfolders(skinsDir()));
     // Through the view, so focusing the list does not quietly make row 0 current: the
     // first key press then selects the row it moves to, the first one included.
@@ -171,9 +144,9 @@ void TFormSkin::scheduleCheck() {
 }
 
 void TFormSkin::ListBoxClick() {
-    if (!SomeSelected() || !configRead_) return;
+    if (!SomeSelected() || !recordRead()) return;
     ButtonOk->setEnabled(true);
-    const SkinPreview preview = SkinFolder::named(appDir_, selectedName()).preview();
+    const SkinPreview preview = SkinFolder::named(appDir(), selectedName()).preview();
     setPreviewVisible(true);
     showPreview(preview);
     if (preview.complete()) return;
@@ -188,16 +161,8 @@ void TFormSkin::showPreview(const SkinPreview& preview) {
     for (int n = 1; n <= 8; ++n) setPicture(Controls[n - 1], preview.Controls[n - 1]);
 }
 
-void TFormSkin::PlaySound(const QString& path) {
-    wave_.playFile(path);
-}
-
-void TFormSkin::clickSound() {
-    if (config_.soundsOn()) PlaySound(SoundPaths::click(appDir_, config_.SoundScheme.text()));
-}
-
 void TFormSkin::ButtonOkClick() {
-    if (!configRead_ || !SomeSelected()) return;
+    if (!recordRead() || !SomeSelected()) return;
     clickSound();
     const QString name = selectedName();
     // The folder may have gone while the dialog was open; storing it would only make
@@ -208,13 +173,8 @@ void TFormSkin::ButtonOkClick() {
         FormShow();
         return;
     }
-    config_.SkinName.setText(name);
-    try {
-        WriteConfig(appDir_, config_);
-    } catch (const ConfigIoError& e) {
-        showIoError(this, e);
-        return;
-    }
+    editRecord().SkinName.setText(name);
+    if (!writeRecord(record())) return;
     accept();
 }
 

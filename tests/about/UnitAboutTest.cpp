@@ -9,11 +9,11 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "BoxCloser.h"
 #include "ConfigRecord.h"
 #include "FakeBrowser.h"
-#include "LoggingWave.h"
+#include "ModalBoxCloser.h"
 #include "MouseSender.h"
+#include "RecordingWave.h"
 #include "ScopedEnv.h"
 #include "SoundPaths.h"
 #include "TestTree.h"
@@ -52,7 +52,7 @@ protected:
     }
 
     TestTree tree;
-    LoggingWave wave;
+    RecordingWave wave;
     TFormAbout about{wave};
 
 private:
@@ -137,10 +137,10 @@ TEST_F(AboutBox, EveryShowingRereadsTheConfig) {
 
 TEST_F(AboutBox, MissingConfigShowsTheFileErrorAndKeepsRunning) {
     QFile::remove(tree.file("Config.dat"));
-    BoxCloser closer;
+    ModalBoxCloser closer;
     about.show();
-    ASSERT_EQ(closer.texts, QStringList({"File not found"}));
-    EXPECT_EQ(closer.titles, QStringList({"Zelto 2000"}));
+    ASSERT_EQ(closer.texts(), QStringList({"File not found"}));
+    EXPECT_EQ(closer.titles(), QStringList({"Zelto 2000"}));
     EXPECT_TRUE(about.isVisible());
     EXPECT_EQ(about.GoToWeb2().Url(), tree.path() + "/Help docs/Contact.html");
 }

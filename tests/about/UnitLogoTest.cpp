@@ -6,8 +6,8 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "LoggingWave.h"
 #include "MouseSender.h"
+#include "RecordingWave.h"
 #include "UnitLogo.h"
 
 namespace {
@@ -23,7 +23,7 @@ void guard(QDialog& dialog) {
 }  // namespace
 
 TEST(FormLogoLook, TitleSizeAndNoBorder) {
-    LoggingWave wave;
+    RecordingWave wave;
     TFormLogo logo(wave);
     EXPECT_EQ(logo.windowTitle(), "Logo");
     EXPECT_EQ(logo.size(), QSize(184, 86));
@@ -31,7 +31,7 @@ TEST(FormLogoLook, TitleSizeAndNoBorder) {
 }
 
 TEST(FormLogoLook, EmbeddedPictureAndJingleAreLoaded) {
-    LoggingWave wave;
+    RecordingWave wave;
     TFormLogo logo(wave);
     const QImage picture = logo.Image1();
     ASSERT_FALSE(picture.isNull());
@@ -40,7 +40,7 @@ TEST(FormLogoLook, EmbeddedPictureAndJingleAreLoaded) {
 }
 
 TEST(FormLogoTimer, RunsFromCreationForTwoAndAHalfSeconds) {
-    LoggingWave wave;
+    RecordingWave wave;
     TFormLogo logo(wave);
     EXPECT_TRUE(logo.Timer().isActive());
     EXPECT_EQ(logo.Timer().interval(), 2500);
@@ -49,7 +49,7 @@ TEST(FormLogoTimer, RunsFromCreationForTwoAndAHalfSeconds) {
 }
 
 TEST(FormLogoShow, CentresAndPlaysTheJingleOnce) {
-    LoggingWave wave;
+    RecordingWave wave;
     TFormLogo logo(wave);
     logo.show();
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
@@ -61,7 +61,7 @@ TEST(FormLogoShow, CentresAndPlaysTheJingleOnce) {
 }
 
 TEST(FormLogoShow, OnPlayOfTheWaveRunsBeforeTheJingle) {
-    LoggingWave wave;
+    RecordingWave wave;
     TFormLogo logo(wave);
     logo.Wave().OnPlay = [&wave](TWave*) { wave.log << "onplay"; };
     logo.show();
@@ -70,7 +70,7 @@ TEST(FormLogoShow, OnPlayOfTheWaveRunsBeforeTheJingle) {
 }
 
 TEST(FormLogoClose, ClicksAndKeysDoNotCloseOnlyTheTimerDoes) {
-    LoggingWave wave;
+    RecordingWave wave;
     TFormLogo logo(wave);
     bool visibleAfterInput = false;
     QTimer::singleShot(0, &logo, [&] {
@@ -89,7 +89,7 @@ TEST(FormLogoClose, ClicksAndKeysDoNotCloseOnlyTheTimerDoes) {
 }
 
 TEST(FormLogoClose, RealTimerEndsTheModalLoop) {
-    LoggingWave wave;
+    RecordingWave wave;
     TFormLogo logo(wave);
     logo.Timer().start(20);  // the same timer, made short for the test
     guard(logo);
@@ -98,7 +98,7 @@ TEST(FormLogoClose, RealTimerEndsTheModalLoop) {
 }
 
 TEST(FormLogoClose, ShownAfterItsTimeWasUpClosesAtOnce) {
-    LoggingWave wave;
+    RecordingWave wave;
     TFormLogo logo(wave);
     logo.Timer().stop();
     logo.TimerTimer();  // fired while the program was still starting

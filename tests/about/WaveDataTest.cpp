@@ -5,7 +5,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
-#include "LoggingWave.h"
+#include "RecordingWave.h"
 #include "TestTree.h"
 #include "UWave.h"
 
@@ -209,7 +209,7 @@ TEST(WaveDataLoadFromFile, MissingOrEmptyFileLeavesHolderEmpty) {
 }
 
 TEST(WaveDataPlay, PlaysTheImageFromMemory) {
-    LoggingWave output;
+    RecordingWave output;
     TWaveData data(&output);
     data.SetData(static_cast<qint32>(sampleImage().size()), sampleImage().constData());
     data.Play();
@@ -218,7 +218,7 @@ TEST(WaveDataPlay, PlaysTheImageFromMemory) {
 }
 
 TEST(WaveDataPlay, EmptyHolderIsSilent) {
-    LoggingWave output;
+    RecordingWave output;
     TWaveData data(&output);
     data.Play();
     EXPECT_TRUE(output.log.isEmpty());
@@ -228,7 +228,7 @@ TEST(WaveDataPlay, EmptyHolderIsSilent) {
 }
 
 TEST(WavePlay, OnPlayRunsBeforeTheSoundEveryTime) {
-    LoggingWave output;
+    RecordingWave output;
     TWave wave(&output);
     wave.WaveData().SetData(4, "RIFF");
     TWave* sender = nullptr;
@@ -243,7 +243,7 @@ TEST(WavePlay, OnPlayRunsBeforeTheSoundEveryTime) {
 }
 
 TEST(WavePlay, OnPlayRunsEvenWhenThereIsNothingToPlay) {
-    LoggingWave output;
+    RecordingWave output;
     TWave wave(&output);
     int calls = 0;
     wave.OnPlay = [&](TWave*) { ++calls; };

@@ -75,9 +75,9 @@ void FakeGameView::stopTimeTimer() {
     log.push_back(QStringLiteral("stopTime"));
 }
 
-void FakeGameView::playSound(const QString& path) {
-    sounds.push_back(path);
-    log.push_back(QStringLiteral("sound ") + path);
+void FakeGameView::play(GameSound sound) {
+    sounds.push_back(soundFileName(sound));
+    log.push_back(QStringLiteral("sound ") + soundFileName(sound));
 }
 
 void FakeGameView::showGameOver() {
@@ -92,8 +92,8 @@ QString FakeGameView::askRecordName(const QString& offered) {
     return nameAnswer.value_or(offered);
 }
 
-bool FakeGameView::saveConfig(const ConfigRecord& record) {
-    log.push_back(QStringLiteral("saveConfig"));
+bool FakeGameView::saveRecord(const ConfigRecord& record) {
+    log.push_back(QStringLiteral("saveRecord"));
     if (saveSucceeds) saved.push_back(record);
     return saveSucceeds;
 }

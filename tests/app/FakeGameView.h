@@ -1,6 +1,7 @@
 #pragma once
-// A GameView that keeps what the window would show and logs every call in order,
-// with scripted answers for the boxes that ask something.
+// The ports of the rules in one fake: it keeps what the window would show, logs every
+// call in order (board, boxes and sounds alike), and has scripted answers for the boxes
+// that ask something.
 #include <array>
 #include <optional>
 #include <vector>
@@ -8,10 +9,12 @@
 #include <QString>
 #include <QStringList>
 
+#include "BoardView.h"
 #include "ConfigRecord.h"
-#include "GameView.h"
+#include "GamePrompts.h"
+#include "GameSound.h"
 
-class FakeGameView : public GameView {
+class FakeGameView : public BoardView, public GamePrompts, public SoundPort {
 public:
     void showButtonPicture(int n, Picture picture) override;
     void showControlPicture(int n, Picture picture) override;
@@ -24,10 +27,10 @@ public:
     void setTimeTimerInterval(int intervalMs) override;
     void startTimeTimer() override;
     void stopTimeTimer() override;
-    void playSound(const QString& path) override;
+    void play(GameSound sound) override;  // logged by file name: "sound Sound3.wav"
     void showGameOver() override;
     QString askRecordName(const QString& offered) override;
-    bool saveConfig(const ConfigRecord& record) override;
+    bool saveRecord(const ConfigRecord& record) override;
     void showRecords(int highlightRow) override;
     bool confirmQuit() override;
     void showError(const QString& text) override;

@@ -1,26 +1,29 @@
 #include "GameRulesFixture.h"
 
-#include "SoundPaths.h"
+#include "GameRulesTestAccess.h"
 
 GameRulesFixture::GameRulesFixture() {
-    ConfigRecord& rec = rules.config();
+    ConfigRecord& rec = config();
     rec.ButtonEnabled.fill(1);
     rec.PlayerTime = 0;
     rec.MistakesAllowed = 2;
     rec.AltSeqMode = 0;
     rec.Delay = 500;
     rec.PlaySounds = 1;
-    rec.SoundScheme.setText(kScheme);
+    rec.SoundScheme.setText(QStringLiteral("Default Sounds"));
     rec.PlayMusic = 0;
     rec.MusicFile.setText(QStringLiteral("Default Music.MID"));
     rec.SkinName.setText(QStringLiteral("Default Skin"));
-    rules.setAppDir(kAppDir);
     // Each draw gets its own seed so that alternate mode really draws anew.
     rules.setSeeder([this] {
         ++seedCalls;
         view.log.push_back(QStringLiteral("seed"));
         return seed + static_cast<std::uint32_t>(seedCalls);
     });
+}
+
+ConfigRecord& GameRulesFixture::config() {
+    return GameRulesTestAccess::settings(rules);
 }
 
 void GameRulesFixture::enableOnly(std::initializer_list<int> buttons) {
@@ -70,7 +73,7 @@ void GameRulesFixture::startAndComplete(int rounds) {
 
 int GameRulesFixture::wrongButtonFor(int i) const {
     for (int n = 1; n <= 9; ++n)
-        if (n != rules.sequenceAt(i) && rules.config().buttonEnabled(n)) return n;
+        if (n != rules.sequenceAt(i) && rules.settings().buttonEnabled(n)) return n;
     ADD_FAILURE() << "no wrong button available";
     return 0;
 }
@@ -89,16 +92,4 @@ void GameRulesFixture::expectTurnInvariant() const {
     EXPECT_FALSE(rules.PlayerTurn() && rules.showTimerRunning());
     EXPECT_EQ(rules.showTimerRunning(), view.showTimerOn);
     EXPECT_EQ(rules.timeTimerRunning(), view.timeTimerOn);
-}
-
-QString GameRulesFixture::boardSound(int n) const {
-    return SoundPaths::board(kAppDir, kScheme, n);
-}
-
-QString GameRulesFixture::mistakeSound() const {
-    return SoundPaths::mistake(kAppDir, kScheme);
-}
-
-QString GameRulesFixture::timeOverSound() const {
-    return SoundPaths::timeOver(kAppDir, kScheme);
 }

@@ -14,10 +14,8 @@ class GameRulesFixture : public ::testing::Test {
 protected:
     GameRulesFixture();
 
-    static inline const QString kAppDir = QStringLiteral("/opt/zelto game");
-    static inline const QString kScheme = QStringLiteral("Default Sounds");
-
-    ConfigRecord& config() { return rules.config(); }
+    // The settings the rules play with, as the window's one call would set them.
+    ConfigRecord& config();
     void enableOnly(std::initializer_list<int> buttons);
 
     // Ticks ShowTimer until the player's turn begins; returns the number of ticks.
@@ -37,13 +35,13 @@ protected:
     // Fails the test when the player's turn and a running playback hold together.
     void expectTurnInvariant() const;
 
-    QString boardSound(int n) const;
-    QString mistakeSound() const;
-    QString timeOverSound() const;
+    static QString boardSound(int n) { return soundFileName(buttonSound(n)); }
+    static QString mistakeSound() { return soundFileName(GameSound::Mistake); }
+    static QString timeOverSound() { return soundFileName(GameSound::TimeOver); }
 
     FakeGameView view;
     FakeMusicPlayer music{&view.log};
-    GameRules rules{view, music};
+    GameRules rules{view, view, view, music};
     std::uint32_t seed = 12345;
     int seedCalls = 0;
 };

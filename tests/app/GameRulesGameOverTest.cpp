@@ -49,7 +49,7 @@ TEST_F(GameOver, ScoreZeroOnlyShowsTheGameOverMessage) {
     EXPECT_EQ(view.count("gameOver"), 1);
     EXPECT_TRUE(view.namesOffered.isEmpty());
     EXPECT_TRUE(view.saved.empty());
-    EXPECT_EQ(view.count("saveConfig"), 0);
+    EXPECT_EQ(view.count("saveRecord"), 0);
     EXPECT_TRUE(view.recordsShown.empty());
     EXPECT_EQ(rules.HighlightRow(), GameRules::kNoHighlight);
     expectIdle();
@@ -78,7 +78,7 @@ TEST_F(GameOver, StepsRunInOrder) {
     for (int line = 1; line <= 5; ++line) expected.push_back(QStringLiteral("line %1 ").arg(line));
     for (int n = 1; n <= 9; ++n) expected.push_back(QStringLiteral("button %1 Up").arg(n));
     expected.push_back("askName Anonymous");
-    expected.push_back("saveConfig");
+    expected.push_back("saveRecord");
     expected.push_back("showRecords 1");
     EXPECT_EQ(view.log, expected);
     expectIdle();
@@ -133,7 +133,7 @@ TEST_F(RecordEntry, TieWithRankTenMakesNoRecord) {
     const ConfigRecord before = config();
     loseWithScore(2);
     EXPECT_TRUE(view.namesOffered.isEmpty());
-    EXPECT_EQ(view.count("saveConfig"), 0);
+    EXPECT_EQ(view.count("saveRecord"), 0);
     EXPECT_TRUE(view.recordsShown.empty());
     EXPECT_EQ(config(), before);
 }
@@ -201,7 +201,7 @@ TEST_F(RecordEntry, CutNeverSplitsACharacterInTwo) {
 TEST_F(RecordEntry, FailedSaveShowsNoViewerAndKeepsTheEntryInMemory) {
     view.saveSucceeds = false;
     loseWithScore(3);
-    EXPECT_EQ(view.count("saveConfig"), 1);
+    EXPECT_EQ(view.count("saveRecord"), 1);
     EXPECT_TRUE(view.recordsShown.empty());
     EXPECT_EQ(rules.HighlightRow(), GameRules::kNoHighlight);
     EXPECT_EQ(scoreAt(1), 3);

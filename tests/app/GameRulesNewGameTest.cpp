@@ -178,8 +178,10 @@ TEST_F(SequenceGeneration, AButtonMayFollowItself) {
 TEST_F(SequenceGeneration, DefaultSeederStillGivesAValidSequence) {
     FakeGameView otherView;
     FakeMusicPlayer otherMusic(&otherView.log);
-    GameRules fresh(otherView, otherMusic);
-    fresh.config().ButtonEnabled = {0, 0, 0, 0, 0, 0, 1, 1, 0};
+    GameRules fresh(otherView, otherView, otherView, otherMusic);
+    ConfigRecord settings;
+    settings.ButtonEnabled = {0, 0, 0, 0, 0, 0, 1, 1, 0};
+    fresh.setSettings(settings);
     fresh.GenerateSequence();
     for (int i = 1; i <= GameRules::kSequenceSize; ++i) {
         const int step = fresh.sequenceAt(i);

@@ -59,6 +59,12 @@ TEST_F(Playback, ScoreShownAtStepOneIsRoundMinusOne) {
     }
 }
 
+// A control's or icon's click, like every sound, only when sounds are on.
+TEST_F(Playback, TheClickOfAControlSoundsWhenSoundsAreOn) {
+    rules.Click();
+    EXPECT_EQ(view.sounds, QStringList{QStringLiteral("Click.wav")});
+}
+
 // Sounds play for a flag of exactly 1: 0 and any other value are silence.
 TEST_F(Playback, WithSoundsOffNothingPlaysButTheTimingStays) {
     for (const std::uint8_t flag : {0, 2, 255}) {
@@ -70,6 +76,7 @@ TEST_F(Playback, WithSoundsOffNothingPlaysButTheTimingStays) {
         EXPECT_EQ(tickUntilPlayerTurn(), 6);
         press(wrongButtonFor(1));
         EXPECT_EQ(tickUntilPlayerTurn(), 6 + 4);
+        rules.Click();
         EXPECT_TRUE(view.sounds.isEmpty()) << int(flag);
         rules.QuitClick();
     }

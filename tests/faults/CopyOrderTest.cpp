@@ -14,7 +14,7 @@
 
 #include "ConfigFile.h"
 #include "GameWindows.h"
-#include "ModalScript.h"
+#include "ModalBoxCloser.h"
 #include "UnitGeneral.h"
 #include "UnitMusic.h"
 #include "UnitPrincipal.h"
@@ -45,7 +45,7 @@ protected:
         QApplication::sendEvent(game.principal.get(), &release);
     }
 
-    ModalScript script;
+    ModalBoxCloser script;
     QTemporaryDir temp;
     GameWindows game{temp.path() + QStringLiteral("/app")};
 };
@@ -60,7 +60,7 @@ TEST_F(CopyOrder, SettingsOkAfterARecordKeepsTheRecord) {
     game.principal->GeneralClick();
     ConfigRecord rec = game.readConfig();
     EXPECT_EQ(rec.ButtonEnabled[8], 0);
-    EXPECT_EQ(game.principal->rules().config(), rec);
+    EXPECT_EQ(game.principal->rules().settings(), rec);
     rec.ButtonEnabled[8] = 1;  // back to the table of nine buttons
     EXPECT_EQ(rec.Top10Scores[rec.recordIndex(1)], 2) << "the record is still in the file";
 }
@@ -125,8 +125,8 @@ TEST_F(CopyOrder, MainWindowRereadsAfterEverySettingsDialog) {
             WriteConfig(game.appDir(), rec);
         };
         (game.principal.get()->*command.click)();
-        EXPECT_EQ(game.principal->rules().config().Delay, delay) << command.name;
-        EXPECT_EQ(game.principal->rules().config(), game.readConfig()) << command.name;
+        EXPECT_EQ(game.principal->rules().settings().Delay, delay) << command.name;
+        EXPECT_EQ(game.principal->rules().settings(), game.readConfig()) << command.name;
     }
     EXPECT_EQ(script.dialogs.size(), 4);
 }
@@ -138,13 +138,13 @@ TEST_F(CopyOrder, RecordAfterSettingsOkStoresTheNewSettingsToo) {
     };
     game.principal->GeneralClick();
     script.onDialog = nullptr;
-    ASSERT_EQ(game.principal->rules().config().enabledCount(), 8);
+    ASSERT_EQ(game.principal->rules().settings().enabledCount(), 8);
     game.loseWithScore(1);
     ASSERT_TRUE(script.dialogs.contains(kRecordsTitle));
     const ConfigRecord saved = game.readConfig();
     EXPECT_EQ(saved.ButtonEnabled[0], 0) << "the record's write keeps the dialog's settings";
     EXPECT_EQ(saved.Top10Scores[saved.recordIndex(1)], 1);
-    EXPECT_EQ(saved, game.principal->rules().config());
+    EXPECT_EQ(saved, game.principal->rules().settings());
 }
 
 }  // namespace

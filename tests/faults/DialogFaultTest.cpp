@@ -16,7 +16,7 @@
 
 #include "ConfigFile.h"
 #include "GameWindows.h"
-#include "ModalScript.h"
+#include "ModalBoxCloser.h"
 #include "ReadOnlyFile.h"
 #include "ScopedFileOps.h"
 #include "UnitGeneral.h"
@@ -85,7 +85,7 @@ protected:
         return dialog()->findChild<QPushButton*>(QStringLiteral("ButtonOk"))->isEnabled();
     }
 
-    ModalScript script;
+    ModalBoxCloser script;
     QTemporaryDir temp;
     GameWindows game{temp.path() + QStringLiteral("/app")};
     QByteArray before;

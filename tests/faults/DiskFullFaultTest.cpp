@@ -11,7 +11,7 @@
 #include "ConfigFile.h"
 #include "ConfigTestDir.h"
 #include "GameWindows.h"
-#include "ModalScript.h"
+#include "ModalBoxCloser.h"
 #include "SmallDisk.h"
 #include "UnitPrincipal.h"
 
@@ -89,7 +89,7 @@ TEST_F(DiskFull, SparseConfigOnAFullDiskFailsWithoutChangingAByte) {
 
 TEST_F(DiskFull, FullDiskAtGameOverKeepsTheSavedRecordAndTheFileWhole) {
     mountDisk(4 * 1024 * 1024);
-    ModalScript script;
+    ModalBoxCloser script;
     GameWindows game(mountPoint);
     game.writeQuickRules();
     ASSERT_TRUE(game.start());
@@ -110,7 +110,7 @@ TEST_F(DiskFull, FullDiskAtGameOverKeepsTheSavedRecordAndTheFileWhole) {
     EXPECT_FALSE(script.dialogs.contains(QStringLiteral("Zelto 2000 Records")));
     EXPECT_EQ(game.configBytes(), before);
     EXPECT_FALSE(game.principal->rules().Playing());
-    const ConfigRecord& memory = game.principal->rules().config();
+    const ConfigRecord& memory = game.principal->rules().settings();
     EXPECT_EQ(memory.Top10Scores[memory.recordIndex(2)], 1);
 
     // Room again: the next record stores the waiting one with it.

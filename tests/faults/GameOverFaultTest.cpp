@@ -13,7 +13,7 @@
 
 #include "ConfigFile.h"
 #include "GameWindows.h"
-#include "ModalScript.h"
+#include "ModalBoxCloser.h"
 #include "ReadOnlyFile.h"
 #include "ScopedFileOps.h"
 #include "UnitGeneral.h"
@@ -45,7 +45,7 @@ protected:
         script.clear();
     }
 
-    const ConfigRecord& memory() const { return game.principal->rules().config(); }
+    const ConfigRecord& memory() const { return game.principal->rules().settings(); }
     int scoreAt(const ConfigRecord& rec, int rank) const {
         return rec.Top10Scores[rec.recordIndex(rank)];
     }
@@ -66,7 +66,7 @@ protected:
         EXPECT_EQ(nameAt(memory(), 1), QStringLiteral("Anonymous"));
     }
 
-    ModalScript script;
+    ModalBoxCloser script;
     QTemporaryDir temp;
     GameWindows game{temp.path() + QStringLiteral("/app")};
 };

@@ -11,7 +11,7 @@
 #include "ConfigFile.h"
 #include "GameWindows.h"
 #include "ImmutableFile.h"
-#include "ModalScript.h"
+#include "ModalBoxCloser.h"
 #include "ReadOnlyFile.h"
 #include "ScopedFileOps.h"
 #include "SkinImage.h"
@@ -35,7 +35,7 @@ protected:
         EXPECT_EQ(script.boxes[0].title, QStringLiteral("Zelto 2000"));
     }
 
-    ModalScript script;
+    ModalBoxCloser script;
     QTemporaryDir temp;
     GameWindows game{temp.path() + QStringLiteral("/app")};
 };
@@ -119,7 +119,7 @@ TEST_F(StartupFaults, FailedReplacementWriteIsShownAndTheGameStartsOnTheDefault)
     EXPECT_EQ(script.texts()[0], QStringLiteral("The skin Gone Skin is missing. It will be "
                                                 "replaced for the default skin."));
     EXPECT_EQ(script.texts()[1], QStringLiteral("Disk full"));
-    EXPECT_EQ(game.principal->rules().config().SkinName.text(), QStringLiteral("Default Skin"));
+    EXPECT_EQ(game.principal->rules().settings().SkinName.text(), QStringLiteral("Default Skin"));
     EXPECT_FALSE(game.principal->buttonImage(1)->picture().isNull());
     EXPECT_EQ(game.configBytes(), before);
 

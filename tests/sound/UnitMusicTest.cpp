@@ -7,10 +7,8 @@
 
 #include <QFile>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QTest>
 
 #include "ConfigTestDir.h"
@@ -108,12 +106,10 @@ protected:
 
 // --- the window ---
 
-TEST_F(MusicDialogTest, WindowHasItsCaptionSizeAndCentredPlace) {
+TEST_F(MusicDialogTest, WindowHasItsCaptionSizeAndButtons) {
     showForm();
     EXPECT_EQ(form.windowTitle(), QStringLiteral("Music Selection"));
     EXPECT_EQ(form.size(), QSize(230, 142));
-    const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    EXPECT_EQ(form.pos(), QPoint((screen.width() - 238) / 2, (screen.height() - 169) / 2));
     EXPECT_EQ(form.playButton()->text(), QStringLiteral("Play"));
     EXPECT_EQ(form.pauseButton()->text(), QStringLiteral("Pause"));
     EXPECT_EQ(form.stopButton()->text(), QStringLiteral("Stop"));

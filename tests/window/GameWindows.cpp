@@ -120,6 +120,6 @@ void GameWindows::press(int n) {
 
 int GameWindows::wrongButtonFor(int due) const {
     for (int n = 1; n <= 9; ++n)
-        if (n != due && principal->rules().config().buttonEnabled(n)) return n;
+        if (n != due && principal->rules().settings().buttonEnabled(n)) return n;
     return due;
 }

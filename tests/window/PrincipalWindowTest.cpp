@@ -14,7 +14,7 @@
 
 #include "ConfigFile.h"
 #include "GameWindows.h"
-#include "ModalCloser.h"
+#include "ModalBoxCloser.h"
 #include "SkinImage.h"
 #include "UnitAbout.h"
 #include "UnitGeneral.h"
@@ -55,16 +55,16 @@ protected:
     const QString& appDir = game.appDir();
     RecordingWave& wave = game.wave;
     std::unique_ptr<TFormPrincipal>& principal = game.principal;
-    ModalCloser closer;
+    ModalBoxCloser closer;
 };
 
 TEST_F(PrincipalWindowTest, MissingConfigStopsWithItsMessage) {
     ASSERT_TRUE(QFile::remove(appDir + QStringLiteral("/Config.dat")));
     EXPECT_FALSE(start());
-    ASSERT_EQ(closer.texts.size(), 1);
-    EXPECT_EQ(closer.texts[0], QStringLiteral("The file ") + appDir +
-                                   QStringLiteral("/Config.dat is missing. Without that file is "
-                                                  "impossible to start the application"));
+    ASSERT_EQ(closer.texts().size(), 1);
+    EXPECT_EQ(closer.texts()[0], QStringLiteral("The file ") + appDir +
+                                     QStringLiteral("/Config.dat is missing. Without that file is "
+                                                    "impossible to start the application"));
     EXPECT_FALSE(QFile::exists(appDir + QStringLiteral("/Config.dat")));
 }
 
@@ -72,7 +72,7 @@ TEST_F(PrincipalWindowTest, ShortConfigIsReportedAndNeverWritten) {
     QFile file(appDir + QStringLiteral("/Config.dat"));
     ASSERT_TRUE(file.resize(1000));
     EXPECT_FALSE(start());
-    EXPECT_EQ(closer.texts, QStringList{QStringLiteral("Read beyond end of file")});
+    EXPECT_EQ(closer.texts(), QStringList{QStringLiteral("Read beyond end of file")});
     EXPECT_EQ(QFileInfo(file).size(), 1000);
 }
 
@@ -84,14 +84,16 @@ TEST_F(PrincipalWindowTest, MissingSkinAndSoundsAreReplacedAndSavedSkinFirst) {
     rec.MusicFile.setText(QStringLiteral("Gone.mid"));
     writeRecord(rec);
     ASSERT_TRUE(start());
-    ASSERT_EQ(closer.texts.size(), 3);
-    EXPECT_EQ(closer.texts[0], QStringLiteral("The skin Gone Skin is missing. It will be replaced "
-                                              "for the default skin."));
-    EXPECT_EQ(closer.texts[1], QStringLiteral("The sounds Gone Sounds are missing. They will be "
-                                              "replaced for the default sounds."));
+    ASSERT_EQ(closer.texts().size(), 3);
+    EXPECT_EQ(closer.texts()[0],
+              QStringLiteral("The skin Gone Skin is missing. It will be replaced "
+                             "for the default skin."));
+    EXPECT_EQ(closer.texts()[1], QStringLiteral("The sounds Gone Sounds are missing. They will be "
+                                                "replaced for the default sounds."));
     // The music is checked even with music off.
-    EXPECT_EQ(closer.texts[2], QStringLiteral("The music Gone.mid is missing. It will be replaced "
-                                              "for the default music."));
+    EXPECT_EQ(closer.texts()[2],
+              QStringLiteral("The music Gone.mid is missing. It will be replaced "
+                             "for the default music."));
     const ConfigRecord saved = readRecord();
     EXPECT_EQ(saved.SkinName.text(), QStringLiteral("Default Skin"));
     EXPECT_EQ(saved.SoundScheme.text(), QStringLiteral("Default Sounds"));
@@ -103,7 +105,7 @@ TEST_F(PrincipalWindowTest, IdleBoardShowsEnabledButtonsAndIdleCommands) {
     rec.ButtonEnabled[4] = 0;  // button 5 off
     writeRecord(rec);
     ASSERT_TRUE(start());
-    EXPECT_TRUE(closer.texts.isEmpty());
+    EXPECT_TRUE(closer.texts().isEmpty());
     EXPECT_EQ(principal->size(), QSize(456, 352));
     EXPECT_EQ(principal->windowTitle(), QStringLiteral("Zelto 2000"));
     EXPECT_TRUE(principal->buttonImage(5)->isHidden());
@@ -194,7 +196,7 @@ TEST_F(PrincipalWindowTest, ControlsRespondOnlyInTheirGameState) {
     principal->ControlUp(3);
     EXPECT_EQ(principal->controlImage(3)->picture(), options);
     EXPECT_TRUE(wave.files.isEmpty());
-    EXPECT_TRUE(closer.titles.isEmpty());
+    EXPECT_TRUE(closer.boxes.isEmpty() && closer.dialogs.isEmpty());
     EXPECT_TRUE(principal->showTimer().isActive());
 }
 
@@ -206,7 +208,7 @@ TEST_F(PrincipalWindowTest, QuitQuestionNoKeepsTheGameYesOrTheCloseButtonEndsIt)
         ASSERT_TRUE(principal->showTimer().isActive());
         closer.answer = QMessageBox::No;
         principal->QuitClick();
-        EXPECT_EQ(closer.texts.last(), QStringLiteral("Finish current game?"));
+        EXPECT_EQ(closer.texts().last(), QStringLiteral("Finish current game?"));
         EXPECT_TRUE(principal->rules().Playing());
         EXPECT_TRUE(principal->showTimer().isActive());
 
@@ -257,7 +259,7 @@ TEST_F(PrincipalWindowTest, ARecordAfterTheRangeWarningLeavesTheDamagedSettingsA
     damaged.Delay = 5000;
     writeRecord(damaged);
     ASSERT_TRUE(start());
-    ASSERT_FALSE(closer.texts.isEmpty()) << "the range warning";
+    ASSERT_FALSE(closer.texts().isEmpty()) << "the range warning";
     game.loseWithScore(2);
 
     ConfigRecord written = readRecord();
@@ -317,9 +319,10 @@ TEST_F(PrincipalWindowTest, BrokenDefaultSkinFallsBackToAPlainLookOnce) {
     writeRecord(rec);
     ASSERT_TRUE(QFile::remove(appDir + QStringLiteral("/Skins/Midnight/Labels.txt")));
     ASSERT_TRUE(start());
-    ASSERT_EQ(closer.texts.size(), 2);
-    EXPECT_EQ(closer.texts[0], QStringLiteral("Some file(s) of the skin are missing or corrupted. "
-                                              "It will be replaced for the default skin."));
+    ASSERT_EQ(closer.texts().size(), 2);
+    EXPECT_EQ(closer.texts()[0],
+              QStringLiteral("Some file(s) of the skin are missing or corrupted. "
+                             "It will be replaced for the default skin."));
     EXPECT_FALSE(principal->buttonImage(3)->picture().isNull());
     // Only memory changed: the file keeps the skin the player chose.
     EXPECT_EQ(readRecord().SkinName.text(), QStringLiteral("Midnight"));

@@ -1,0 +1,74 @@
+#include "PrincipalPrompts.h"
+
+#include <QInputDialog>
+#include <QMessageBox>
+
+#include "ConfigFile.h"
+#include "IoErrorBox.h"
+#include "QuitQuestionBox.h"
+#include "RecordTable.h"
+#include "UnitTop10.h"
+
+namespace {
+const QString kTitle = QStringLiteral("Zelto 2000");
+}  // namespace
+
+// Start-up's boxes come before the main window is shown, so they have no parent.
+bool PrincipalPrompts::showStartup(const StartupCheck::Result& start) const {
+    for (const StartupCheck::Step& step : start.steps) {
+        if (step.kind == StartupCheck::Step::Kind::Warning)
+            QMessageBox::warning(nullptr, kTitle, step.text);
+        else
+            QMessageBox::critical(nullptr, kTitle, step.text);
+        if (!step.write) continue;
+        try {
+            WriteConfig(appDir_, *step.write);
+        } catch (const ConfigIoError& e) {
+            showIoError(nullptr, e);
+        }
+    }
+    return !start.stop;
+}
+
+void PrincipalPrompts::showGameOver() {
+    QMessageBox::information(window_, kTitle, QStringLiteral("The game is over."));
+}
+
+QString PrincipalPrompts::askRecordName(const QString& offered) {
+    bool ok = false;
+    const QString answer =
+        QInputDialog::getText(window_, QStringLiteral("Congratulations!"),
+                              QStringLiteral("You made a new record !! Insert your name here:"),
+                              QLineEdit::Normal, offered, &ok);
+    return ok ? answer : offered;
+}
+
+// Only the table of the game's category goes into the file, onto the record as it is
+// there: settings the range check replaced in memory stay as they were on disk, as the
+// warning promised.
+bool PrincipalPrompts::saveRecord(const ConfigRecord& record) {
+    try {
+        ConfigRecord onDisk;
+        ReadConfig(appDir_, onDisk);
+        RecordTable::copyTable(record, onDisk);
+        WriteConfig(appDir_, onDisk);
+    } catch (const ConfigIoError& e) {
+        showIoError(window_, e);
+        return false;
+    }
+    return true;
+}
+
+void PrincipalPrompts::showRecords(int highlightRow) {
+    top10_->setHighlightRow(highlightRow);
+    top10_->exec();
+}
+
+bool PrincipalPrompts::confirmQuit() {
+    QuitQuestionBox box(kTitle, window_);
+    return box.finishGame();
+}
+
+void PrincipalPrompts::showError(const QString& text) {
+    QMessageBox::critical(window_, kTitle, text);
+}
