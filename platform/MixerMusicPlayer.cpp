@@ -24,7 +24,7 @@ quint64 nextPlayId() {
 }
 
 // Pieces are small; anything this big is no MIDI file worth reading into memory.
-constexpr qint64 kMaxPieceBytes = 16 * 1024 * 1024;
+constexpr qint64 kMaxPieceBytes = qint64(16) * 1024 * 1024;
 
 bool looksLikeMidi(const QByteArray& head) {
     return head.startsWith("MThd") || (head.startsWith("RIFF") && head.mid(8, 4) == "RMID");

@@ -5,11 +5,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "ClickSound.h"
-#include "ConfigRecord.h"
 #include "MediaFiles.h"
 #include "MixerDevice.h"
-#include "RecordingWave.h"
 #include "ScopedEnv.h"
 
 namespace {
@@ -123,19 +120,4 @@ TEST(MixerDeviceOpen, RestOfAClosedOrFailedDeviceDoesNothing) {
     EXPECT_FALSE(device.failed());
     device.soundStarted();
     EXPECT_FALSE(device.isOpen()) << "only a sound opens the device";
-}
-
-// The click of Ok and Cancel: the record's scheme, and only when sounds are on.
-TEST(ClickRule, ClicksWithTheRecordsSchemeOnlyWhenSoundsAreOn) {
-    ConfigRecord rec;
-    rec.SoundScheme.setText(QStringLiteral("Bells"));
-    RecordingWave wave;
-    for (std::uint8_t flag : {0, 2, 255}) {
-        rec.PlaySounds = flag;
-        playClick(wave, rec, QStringLiteral("/games/zelto"));
-    }
-    EXPECT_TRUE(wave.files.isEmpty());
-    rec.PlaySounds = 1;
-    playClick(wave, rec, QStringLiteral("/games/zelto"));
-    EXPECT_EQ(wave.files, QStringList{QStringLiteral("/games/zelto/Sounds/Bells/Click.wav")});
 }

@@ -6,14 +6,12 @@
 #include <memory>
 
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include "EventWait.h"
 #include "MediaFiles.h"
 #include "MixCapture.h"
 #include "MixerDevice.h"
@@ -39,26 +37,12 @@ QString errorOf(const std::function<void()>& operation) {
     return QStringLiteral("<no error>");
 }
 
-// Runs the event loop until `done` holds, with a timer as the guard.
 bool runUntil(const std::function<bool()>& done, int timeoutMs = kPatienceMs) {
-    if (done()) return true;
-    QEventLoop loop;
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
-        if (done()) loop.quit();
-    });
-    guard.start(timeoutMs);
-    poll.start(5);
-    loop.exec();
-    return done();
+    return EventWait::until(done, timeoutMs);
 }
 
-// Lets queued events arrive for a while, to show that nothing more comes.
 void settle(int ms = 300) {
-    QTest::qWait(ms);
+    EventWait::settle(ms);
 }
 
 class MusicPlayerTest : public ::testing::Test {
