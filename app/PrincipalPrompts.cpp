@@ -4,22 +4,19 @@
 #include <QMessageBox>
 
 #include "ConfigFile.h"
+#include "GameTitle.h"
 #include "IoErrorBox.h"
 #include "QuitQuestionBox.h"
 #include "RecordTable.h"
 #include "UnitTop10.h"
 
-namespace {
-const QString kTitle = QStringLiteral("Zelto 2000");
-}  // namespace
-
 // Start-up's boxes come before the main window is shown, so they have no parent.
 bool PrincipalPrompts::showStartup(const StartupCheck::Result& start) const {
     for (const StartupCheck::Step& step : start.steps) {
         if (step.kind == StartupCheck::Step::Kind::Warning)
-            QMessageBox::warning(nullptr, kTitle, step.text);
+            QMessageBox::warning(nullptr, kGameTitle, step.text);
         else
-            QMessageBox::critical(nullptr, kTitle, step.text);
+            QMessageBox::critical(nullptr, kGameTitle, step.text);
         if (!step.write) continue;
         try {
             WriteConfig(appDir_, *step.write);
@@ -31,7 +28,7 @@ bool PrincipalPrompts::showStartup(const StartupCheck::Result& start) const {
 }
 
 void PrincipalPrompts::showGameOver() {
-    QMessageBox::information(window_, kTitle, QStringLiteral("The game is over."));
+    QMessageBox::information(window_, kGameTitle, QStringLiteral("The game is over."));
 }
 
 QString PrincipalPrompts::askRecordName(const QString& offered) {
@@ -65,10 +62,10 @@ void PrincipalPrompts::showRecords(int highlightRow) {
 }
 
 bool PrincipalPrompts::confirmQuit() {
-    QuitQuestionBox box(kTitle, window_);
+    QuitQuestionBox box(kGameTitle, window_);
     return box.finishGame();
 }
 
 void PrincipalPrompts::showError(const QString& text) {
-    QMessageBox::critical(window_, kTitle, text);
+    QMessageBox::critical(window_, kGameTitle, text);
 }

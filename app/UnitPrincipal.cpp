@@ -12,6 +12,7 @@
 #include "CentreOnScreen.h"
 #include "ConfigCheck.h"
 #include "ConfigFile.h"
+#include "GameTitle.h"
 #include "GoToWeb.h"
 #include "IoErrorBox.h"
 #include "MusicPlayer.h"
@@ -27,8 +28,6 @@
 #include "UnitTop10.h"
 
 namespace {
-const QString kTitle = QStringLiteral("Zelto 2000");
-
 const std::array<QString, 8> kControlHints = {
     QStringLiteral("Begin a new game"),       QStringLiteral("Abort current game"),
     QStringLiteral("Set game options"),       QStringLiteral("Select skin"),
@@ -63,7 +62,7 @@ TFormPrincipal::TFormPrincipal(WaveOutput& wave, std::unique_ptr<MusicPlayer> mu
       rules_(*this, prompts_, sounds_, *music_),
       GoToWeb(std::make_unique<TGoToWeb>()) {
     setObjectName(QStringLiteral("FormPrincipal"));
-    setWindowTitle(kTitle);
+    setWindowTitle(kGameTitle);
     setFixedSize(BoardLayout::kWindow);
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
     setFocusPolicy(Qt::StrongFocus);
@@ -273,7 +272,7 @@ void TFormPrincipal::rereadConfig() {
         return;
     }
     const QStringList problems = ConfigCheck::problems(rec);
-    if (!problems.isEmpty()) QMessageBox::warning(this, kTitle, ConfigCheck::message(problems));
+    if (!problems.isEmpty()) QMessageBox::warning(this, kGameTitle, ConfigCheck::message(problems));
     applySettings(ConfigCheck::makeSafe(rec));
 }
 

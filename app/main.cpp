@@ -1,6 +1,7 @@
 // Zelto 2000: creates the windows in their fixed order and runs the game.
 #include <QApplication>
 
+#include "GameTitle.h"
 #include "MixerDevice.h"
 #include "MixerMusicPlayer.h"
 #include "MixerWaveOutput.h"
@@ -15,7 +16,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Zelto 2000"));
+    QApplication::setApplicationName(kGameTitle);
     QApplication::setQuitOnLastWindowClosed(false);
 
     MixerDevice device;

@@ -9,6 +9,7 @@
 
 #include "FilePath.h"
 #include "FolderList.h"
+#include "GameTitle.h"
 #include "MusicPlayer.h"
 
 TFormMusic::TFormMusic(WaveOutput& wave, std::unique_ptr<MusicPlayer> preview, QWidget* parent)
@@ -55,7 +56,7 @@ bool TFormMusic::attempt(Operation operation) {
         operation();
         return true;
     } catch (const MciError& e) {
-        QMessageBox::critical(this, QStringLiteral("Zelto 2000"), e.text());
+        QMessageBox::critical(this, kGameTitle, e.text());
         return false;
     }
 }

@@ -42,6 +42,22 @@ bool FixedDialog::event(QEvent* event) {
     return QDialog::event(event);
 }
 
+QLabel* FixedDialog::plainLabel(QWidget* parent, const QString& name, const QRect& geometry,
+                                Qt::Alignment alignment, const QString& text) {
+    auto* label = placed(new QLabel(text, parent), name, geometry);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignment);
+    return label;
+}
+
+QFrame* FixedDialog::bevel(QWidget* parent, const QString& name, const QRect& geometry,
+                           QFrame::Shape shape, QFrame::Shadow shadow) {
+    auto* frame = placed(new QFrame(parent), name, geometry);
+    frame->setFrameShape(shape);
+    frame->setFrameShadow(shadow);
+    return frame;
+}
+
 void FixedDialog::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     const bool closingKey = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;

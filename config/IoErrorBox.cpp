@@ -1,7 +1,8 @@
 #include "IoErrorBox.h"
+#include "GameTitle.h"
 
 #include <QMessageBox>
 
 void showIoError(QWidget* parent, const ConfigIoError& error) {
-    QMessageBox::critical(parent, QStringLiteral("Zelto 2000"), error.text());
+    QMessageBox::critical(parent, kGameTitle, error.text());
 }

@@ -8,33 +8,22 @@
 #include <QScrollBar>
 
 #include "ConfigCheck.h"
+#include "GameTitle.h"
 
 namespace {
-template <typename W>
-W* named(W* widget, const QString& name, const QRect& geometry) {
-    widget->setObjectName(name);
-    widget->setGeometry(geometry);
-    return widget;
-}
-
-QLabel* makeLabel(QWidget* parent, const QString& name, const QRect& geometry,
+QLabel* leftLabel(QWidget* parent, const QString& name, const QRect& geometry,
                   const QString& text = QString()) {
-    auto* label = named(new QLabel(text, parent), name, geometry);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    return label;
+    return FixedDialog::plainLabel(parent, name, geometry, Qt::AlignLeft | Qt::AlignTop, text);
 }
 
-QFrame* makeBevel(QWidget* parent, const QString& name, const QRect& geometry, bool raised) {
-    auto* bevel = named(new QFrame(parent), name, geometry);
-    bevel->setFrameShape(raised ? QFrame::Panel : QFrame::Box);
-    bevel->setFrameShadow(raised ? QFrame::Raised : QFrame::Sunken);
-    return bevel;
+QFrame* frame(QWidget* parent, const QString& name, const QRect& geometry, bool raised) {
+    return FixedDialog::bevel(parent, name, geometry, raised ? QFrame::Panel : QFrame::Box,
+                              raised ? QFrame::Raised : QFrame::Sunken);
 }
 
 QScrollBar* makeScrollBar(QWidget* parent, const QString& name, const QRect& geometry, int min,
                           int max, int single, int page) {
-    auto* bar = named(new QScrollBar(Qt::Horizontal, parent), name, geometry);
+    auto* bar = FixedDialog::placed(new QScrollBar(Qt::Horizontal, parent), name, geometry);
     bar->setRange(min, max);
     bar->setSingleStep(single);
     bar->setPageStep(page);
@@ -51,18 +40,18 @@ std::uint8_t flag(bool on) {
 TFormGeneral::TFormGeneral(WaveOutput& wave, QWidget* parent)
     : RecordDialog(wave, parent, QStringLiteral("FormGeneral"),
                    QStringLiteral("Game Configuration"), QSize(kClientWidth, kClientHeight)) {
-    Bevel2 = makeBevel(this, QStringLiteral("Bevel2"), QRect(6, 8, 241, 154), false);
-    makeLabel(this, QStringLiteral("Label1"), QRect(16, 20, 89, 17),
+    Bevel2 = frame(this, QStringLiteral("Bevel2"), QRect(6, 8, 241, 154), false);
+    leftLabel(this, QStringLiteral("Label1"), QRect(16, 20, 89, 17),
               QStringLiteral("Buttons enabled"));
-    Bevel4 = makeBevel(this, QStringLiteral("Bevel4"), QRect(26, 42, 59, 59), true);
+    Bevel4 = frame(this, QStringLiteral("Bevel4"), QRect(26, 42, 59, 59), true);
     createButtonBoxes();
     createScrollBars();
     createOptions();
 
-    ButtonOk = named(new QPushButton(QStringLiteral("Ok"), this), QStringLiteral("ButtonOk"),
-                     QRect(95, 171, 72, 25));
-    ButtonCancel = named(new QPushButton(QStringLiteral("Cancel"), this),
-                         QStringLiteral("ButtonCancel"), QRect(175, 171, 72, 25));
+    ButtonOk = FixedDialog::placed(new QPushButton(QStringLiteral("Ok"), this),
+                                   QStringLiteral("ButtonOk"), QRect(95, 171, 72, 25));
+    ButtonCancel = FixedDialog::placed(new QPushButton(QStringLiteral("Cancel"), this),
+                                       QStringLiteral("ButtonCancel"), QRect(175, 171, 72, 25));
     connect(ButtonOk, &QPushButton::clicked, this, &TFormGeneral::ButtonOkClick);
     connect(ButtonCancel, &QPushButton::clicked, this, &TFormGeneral::ButtonCancelClick);
     arrangeTabOrder();
@@ -73,23 +62,24 @@ void TFormGeneral::createButtonBoxes() {
     for (int n = 1; n <= 9; ++n) {
         const int column = (n - 1) % 3;
         const int row = 2 - (n - 1) / 3;
-        created_[n - 1] = named(new QCheckBox(this), QStringLiteral("CheckBox%1").arg(n),
+        created_[n - 1] =
+            FixedDialog::placed(new QCheckBox(this), QStringLiteral("CheckBox%1").arg(n),
                                 QRect(33 + 16 * column, 47 + 16 * row, 17, 17));
     }
 }
 
 void TFormGeneral::createScrollBars() {
-    makeLabel(this, QStringLiteral("Label2"), QRect(118, 20, 100, 17),
+    leftLabel(this, QStringLiteral("Label2"), QRect(118, 20, 100, 17),
               QStringLiteral("Mistakes allowed :"));
-    Bevel1 = makeBevel(this, QStringLiteral("Bevel1"), QRect(218, 18, 19, 17), false);
-    MistakesLabel = makeLabel(this, QStringLiteral("MistakesLabel"), QRect(224, 20, 13, 15));
+    Bevel1 = frame(this, QStringLiteral("Bevel1"), QRect(218, 18, 19, 17), false);
+    MistakesLabel = leftLabel(this, QStringLiteral("MistakesLabel"), QRect(224, 20, 13, 15));
     ScrollBar = makeScrollBar(this, QStringLiteral("ScrollBar"), QRect(118, 39, 119, 14), 0,
                               ConfigCheck::kMaxMistakes, 1, 5);
 
-    makeLabel(this, QStringLiteral("Label3"), QRect(118, 67, 100, 17),
+    leftLabel(this, QStringLiteral("Label3"), QRect(118, 67, 100, 17),
               QStringLiteral("Interval time :"));
-    Bevel3 = makeBevel(this, QStringLiteral("Bevel3"), QRect(200, 65, 37, 17), false);
-    DelayLabel = makeLabel(this, QStringLiteral("DelayLabel"), QRect(199, 67, 38, 14));
+    Bevel3 = frame(this, QStringLiteral("Bevel3"), QRect(200, 65, 37, 17), false);
+    DelayLabel = leftLabel(this, QStringLiteral("DelayLabel"), QRect(199, 67, 38, 14));
     DelayLabel->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     DelayScrollBar = makeScrollBar(this, QStringLiteral("DelayScrollBar"), QRect(118, 86, 119, 14),
                                    ConfigCheck::kMinDelay, ConfigCheck::kMaxDelay, 100, 500);
@@ -101,14 +91,15 @@ void TFormGeneral::createScrollBars() {
 }
 
 void TFormGeneral::createOptions() {
-    AltSeqModeCheckBox = named(new QCheckBox(QStringLiteral("Alt. seq. mode"), this),
-                               QStringLiteral("AltSeqModeCheckBox"), QRect(16, 113, 89, 17));
-    TimeCheckBox = named(new QCheckBox(QStringLiteral("Player time enabled"), this),
-                         QStringLiteral("TimeCheckBox"), QRect(124, 113, 115, 17));
-    SoundsCheckBox = named(new QCheckBox(QStringLiteral("Play sounds"), this),
-                           QStringLiteral("SoundsCheckBox"), QRect(16, 137, 81, 17));
-    MusicCheckBox = named(new QCheckBox(QStringLiteral("Play ingame music"), this),
-                          QStringLiteral("MusicCheckBox"), QRect(124, 137, 113, 17));
+    AltSeqModeCheckBox =
+        FixedDialog::placed(new QCheckBox(QStringLiteral("Alt. seq. mode"), this),
+                            QStringLiteral("AltSeqModeCheckBox"), QRect(16, 113, 89, 17));
+    TimeCheckBox = FixedDialog::placed(new QCheckBox(QStringLiteral("Player time enabled"), this),
+                                       QStringLiteral("TimeCheckBox"), QRect(124, 113, 115, 17));
+    SoundsCheckBox = FixedDialog::placed(new QCheckBox(QStringLiteral("Play sounds"), this),
+                                         QStringLiteral("SoundsCheckBox"), QRect(16, 137, 81, 17));
+    MusicCheckBox = FixedDialog::placed(new QCheckBox(QStringLiteral("Play ingame music"), this),
+                                        QStringLiteral("MusicCheckBox"), QRect(124, 137, 113, 17));
 }
 
 void TFormGeneral::arrangeTabOrder() {
@@ -179,7 +170,7 @@ void TFormGeneral::ButtonOkClick() {
     if (!recordRead()) return;
     if (tickedCount() < ConfigCheck::kMinButtons) {
         QMessageBox::warning(
-            this, QStringLiteral("Zelto 2000"),
+            this, kGameTitle,
             QStringLiteral("The number of buttons enabled must be higher than 1."));
         return;
     }

@@ -11,13 +11,10 @@ constexpr int kRowTop = 96;
 constexpr int kRowHeight = 16;
 constexpr int kLabelHeight = 17;
 
-QLabel* makeLabel(QWidget* parent, const QString& name, const QRect& geometry, bool bold = false) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    // Stored names are shown as typed, never as markup.
-    label->setTextFormat(Qt::PlainText);
+// Stored names are shown as typed, never as markup.
+QLabel* rowLabel(QWidget* parent, const QString& name, const QRect& geometry, bool bold = false) {
+    QLabel* label =
+        FixedDialog::plainLabel(parent, name, geometry, Qt::AlignHCenter | Qt::AlignTop);
     if (bold) {
         QFont font = label->font();
         font.setBold(true);
@@ -26,13 +23,8 @@ QLabel* makeLabel(QWidget* parent, const QString& name, const QRect& geometry, b
     return label;
 }
 
-QFrame* makeBevel(QWidget* parent, const QString& name, const QRect& geometry) {
-    auto* bevel = new QFrame(parent);
-    bevel->setObjectName(name);
-    bevel->setGeometry(geometry);
-    bevel->setFrameShape(QFrame::Box);
-    bevel->setFrameShadow(QFrame::Sunken);
-    return bevel;
+QFrame* sunkenBox(QWidget* parent, const QString& name, const QRect& geometry) {
+    return FixedDialog::bevel(parent, name, geometry, QFrame::Box, QFrame::Sunken);
 }
 }  // namespace
 
@@ -60,23 +52,23 @@ TFormTop10::TFormTop10(WaveOutput& wave, QWidget* parent)
 }
 
 void TFormTop10::createHeadings() {
-    Label31 = makeLabel(this, QStringLiteral("Label31"), QRect(16, 3, 209, 33), true);
+    Label31 = rowLabel(this, QStringLiteral("Label31"), QRect(16, 3, 209, 33), true);
     QFont title = Label31->font();
     title.setPixelSize(24);
     Label31->setFont(title);
     Label31->setText(QStringLiteral("Top 10 Scores"));
 
-    Label32 = makeLabel(this, QStringLiteral("Label32"), QRect(16, 35, 209, 33));
+    Label32 = rowLabel(this, QStringLiteral("Label32"), QRect(16, 35, 209, 33));
     Label32->setWordWrap(true);
 
-    Bevel2 = makeBevel(this, QStringLiteral("Bevel2"), QRect(8, 71, 225, 17));
-    makeLabel(this, QStringLiteral("Label33"), QRect(16, 73, 25, kLabelHeight), true)
+    Bevel2 = sunkenBox(this, QStringLiteral("Bevel2"), QRect(8, 71, 225, 17));
+    rowLabel(this, QStringLiteral("Label33"), QRect(16, 73, 25, kLabelHeight), true)
         ->setText(QStringLiteral("Pos"));
-    makeLabel(this, QStringLiteral("Label34"), QRect(48, 73, 129, kLabelHeight), true)
+    rowLabel(this, QStringLiteral("Label34"), QRect(48, 73, 129, kLabelHeight), true)
         ->setText(QStringLiteral("Name"));
-    makeLabel(this, QStringLiteral("Label35"), QRect(184, 73, 41, kLabelHeight), true)
+    rowLabel(this, QStringLiteral("Label35"), QRect(184, 73, 41, kLabelHeight), true)
         ->setText(QStringLiteral("Score"));
-    Bevel1 = makeBevel(this, QStringLiteral("Bevel1"), QRect(8, 88, 225, 173));
+    Bevel1 = sunkenBox(this, QStringLiteral("Bevel1"), QRect(8, 88, 225, 173));
 }
 
 void TFormTop10::createRows() {
@@ -84,12 +76,12 @@ void TFormTop10::createRows() {
         const int top = kRowTop + kRowHeight * (rank - 1);
         const bool bold = rank == 1;
         const int rankLeft = rank == 1 ? 17 : 16;
-        RankLabels[rank - 1] = makeLabel(this, QStringLiteral("Label%1").arg(20 + rank),
-                                         QRect(rankLeft, top, 25, kLabelHeight), bold);
-        NameLabels[rank - 1] = makeLabel(this, QStringLiteral("Label%1").arg(rank),
-                                         QRect(48, top, 129, kLabelHeight), bold);
-        ScoreLabels[rank - 1] = makeLabel(this, QStringLiteral("Label%1").arg(10 + rank),
-                                          QRect(184, top, 41, kLabelHeight), bold);
+        RankLabels[rank - 1] = rowLabel(this, QStringLiteral("Label%1").arg(20 + rank),
+                                        QRect(rankLeft, top, 25, kLabelHeight), bold);
+        NameLabels[rank - 1] = rowLabel(this, QStringLiteral("Label%1").arg(rank),
+                                        QRect(48, top, 129, kLabelHeight), bold);
+        ScoreLabels[rank - 1] = rowLabel(this, QStringLiteral("Label%1").arg(10 + rank),
+                                         QRect(184, top, 41, kLabelHeight), bold);
     }
 }
 

@@ -12,7 +12,7 @@
 
 namespace {
 // 512 frames at 44.1 kHz keep the press-to-sound delay near 12 ms.
-constexpr int kRate = 44100;
+constexpr int kDeviceRate = 44100;
 constexpr int kChunkFrames = 512;
 }  // namespace
 
@@ -74,15 +74,15 @@ void MixerDevice::startOpening() {
 // SDL frees what it keeps for a thread (its error text, its thread data) only for the
 // threads it made itself, so the device is opened on one of those.
 bool MixerDevice::openOffThread() {
-    const MixerLibrary* library = MixerLibrary::load();
-    if (!library) return false;
+    const MixerLibrary* sdl = MixerLibrary::load();
+    if (!sdl) return false;
     const auto open = [](void* device) -> int {
         return static_cast<MixerDevice*>(device)->openNow() ? 1 : 0;
     };
-    SDL_Thread* thread = library->CreateThread(open, "zelto sound", this);
+    SDL_Thread* thread = sdl->CreateThread(open, "zelto sound", this);
     if (!thread) return false;
     int opened = 0;
-    library->WaitThread(thread, &opened);
+    sdl->WaitThread(thread, &opened);
     return opened == 1;
 }
 
@@ -109,7 +109,7 @@ bool MixerDevice::openNow() {
     mixer().SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (mixer().InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     mixer().Init(MIX_INIT_MID);
-    if (mixer().OpenAudio(kRate, AUDIO_S16SYS, 2, kChunkFrames) != 0) {
+    if (mixer().OpenAudio(kDeviceRate, AUDIO_S16SYS, 2, kChunkFrames) != 0) {
         mixer().Quit();
         mixer().QuitSubSystem(SDL_INIT_AUDIO);
         return false;

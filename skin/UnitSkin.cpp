@@ -28,13 +28,6 @@ QRect quarter(const QRect& r) {
 }
 const QRect kWindowRect(QPoint(0, 0), BoardLayout::kWindow);
 
-template <typename W>
-W* named(W* widget, const QString& name, const QRect& geometry) {
-    widget->setObjectName(name);
-    widget->setGeometry(geometry);
-    return widget;
-}
-
 // A picture the check did not reach, or could not read, leaves the one shown before.
 void setPicture(QLabel* label, const QImage& image) {
     if (!image.isNull()) label->setPixmap(QPixmap::fromImage(image));
@@ -45,14 +38,14 @@ void setPicture(QLabel* label, const QImage& image) {
 TFormSkin::TFormSkin(WaveOutput& wave, QWidget* parent)
     : RecordDialog(wave, parent, QStringLiteral("FormSkin"), QStringLiteral("Skin Selection"),
                    QSize(kClientWidth, kClientHeight)) {
-    ListBox = named(new QListWidget(this), QStringLiteral("ListBox"), QRect(6, 8, 138, 112));
+    ListBox = placed(new QListWidget(this), QStringLiteral("ListBox"), QRect(6, 8, 138, 112));
     ListBox->setSelectionMode(QAbstractItemView::SingleSelection);
-    ButtonOk = named(new QPushButton(QStringLiteral("Ok"), this), QStringLiteral("ButtonOk"),
-                     QRect(114, 128, 72, 25));
-    ButtonCancel = named(new QPushButton(QStringLiteral("Cancel"), this),
-                         QStringLiteral("ButtonCancel"), QRect(194, 128, 72, 25));
-    Label1 = named(new QLabel(QStringLiteral("Preview :"), this), QStringLiteral("Label1"),
-                   QRect(152, 12, 114, 17));
+    ButtonOk = placed(new QPushButton(QStringLiteral("Ok"), this), QStringLiteral("ButtonOk"),
+                      QRect(114, 128, 72, 25));
+    ButtonCancel = placed(new QPushButton(QStringLiteral("Cancel"), this),
+                          QStringLiteral("ButtonCancel"), QRect(194, 128, 72, 25));
+    Label1 = placed(new QLabel(QStringLiteral("Preview :"), this), QStringLiteral("Label1"),
+                    QRect(152, 12, 114, 17));
     Label1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     Label1->setTextFormat(Qt::PlainText);
     createPreview();
@@ -67,7 +60,7 @@ TFormSkin::TFormSkin(WaveOutput& wave, QWidget* parent)
 
 // Created bottom to top: the bevel shows only while the preview is hidden.
 void TFormSkin::createPreview() {
-    Bevel = named(new QFrame(this), QStringLiteral("Bevel"), quarter(kWindowRect));
+    Bevel = placed(new QFrame(this), QStringLiteral("Bevel"), quarter(kWindowRect));
     Bevel->setFrameShape(QFrame::Panel);
     Bevel->setFrameShadow(QFrame::Raised);
     BackGround = makePreviewImage(QStringLiteral("BackGround"), quarter(kWindowRect));
@@ -84,7 +77,7 @@ void TFormSkin::createPreview() {
 }
 
 QLabel* TFormSkin::makePreviewImage(const QString& name, const QRect& geometry) {
-    auto* image = named(new QLabel(this), name, geometry);
+    auto* image = placed(new QLabel(this), name, geometry);
     image->setScaledContents(true);
     image->hide();
     return image;

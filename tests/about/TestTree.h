@@ -6,7 +6,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
-class ConfigRecord;
+struct ConfigRecord;
 
 class TestTree {
 public:

@@ -23,7 +23,7 @@
 
 namespace {
 
-const QString kRecordsTitle = QStringLiteral("Zelto 2000 Records");
+const QString kViewerCaption = QStringLiteral("Zelto 2000 Records");
 
 class CopyOrder : public ::testing::Test {
 protected:
@@ -140,7 +140,7 @@ TEST_F(CopyOrder, RecordAfterSettingsOkStoresTheNewSettingsToo) {
     script.onDialog = nullptr;
     ASSERT_EQ(game.principal->rules().settings().enabledCount(), 8);
     game.loseWithScore(1);
-    ASSERT_TRUE(script.dialogs.contains(kRecordsTitle));
+    ASSERT_TRUE(script.dialogs.contains(kViewerCaption));
     const ConfigRecord saved = game.readConfig();
     EXPECT_EQ(saved.ButtonEnabled[0], 0) << "the record's write keeps the dialog's settings";
     EXPECT_EQ(saved.Top10Scores[saved.recordIndex(1)], 1);

@@ -26,15 +26,6 @@
 
 namespace {
 
-int gWrites = 0;
-
-// Stores 1000 bytes, then finds the disk full.
-ssize_t pwriteFullAfter1000(int fd, const void* buf, size_t count, off_t offset) {
-    if (gWrites++ == 0) return ::pwrite(fd, buf, std::min<size_t>(count, 1000), offset);
-    errno = ENOSPC;
-    return -1;
-}
-
 // One settings dialog: how to reach it, make a choice in it and press Ok.
 struct DialogCase {
     const char* name;
@@ -143,9 +134,9 @@ TEST_P(DialogFaults, DiskFullAtOkKeepsTheFileWholeAndASecondOkSaves) {
     show();
     choose();
     ASSERT_TRUE(okEnabled());
-    gWrites = 0;
+    ShortWrites::writes = 0;
     {
-        ScopedFileOps full({::pread, pwriteFullAfter1000, ::fsync});
+        ScopedFileOps full({::pread, ShortWrites::fullAfter1000, ::fsync});
         ok();
     }
     EXPECT_EQ(script.texts().value(0), QStringLiteral("Disk full"));

@@ -24,14 +24,6 @@ namespace {
 const QString kRecordsTitle = QStringLiteral("Zelto 2000 Records");
 const QString kGameOver = QStringLiteral("The game is over.");
 
-int gWrites = 0;
-
-// Stores the first 1000 bytes, then nothing more: a device that ran out of room.
-ssize_t pwriteStopsAfter1000(int fd, const void* buf, size_t count, off_t offset) {
-    if (gWrites++ == 0) return ::pwrite(fd, buf, std::min<size_t>(count, 1000), offset);
-    return 0;
-}
-
 int fsyncDeviceError(int) {
     errno = EIO;
     return -1;
@@ -139,9 +131,9 @@ TEST_F(GameOverFaults, WriteCutShortIsDiskFullAndKeepsTheRecordSavedBefore) {
     game.loseWithScore(1);
     ASSERT_EQ(scoreAt(game.readConfig(), 1), 1) << "the first record is saved";
     script.clear();
-    gWrites = 0;
+    ShortWrites::writes = 0;
     {
-        ScopedFileOps cutShort({::pread, pwriteStopsAfter1000, ::fsync});
+        ScopedFileOps cutShort({::pread, ShortWrites::stopAfter1000, ::fsync});
         game.loseWithScore(1);
     }
     EXPECT_EQ(script.texts(), (QStringList{kGameOver, QStringLiteral("Disk full")}));
