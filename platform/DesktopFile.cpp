@@ -1,12 +1,14 @@
 #include "DesktopFile.h"
 
+#include "BoundedRead.h"
+
 #include <QFile>
 
 std::optional<DesktopFile> DesktopFile::load(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     if (file.size() > kMaxFileSize) return std::nullopt;
-    const QByteArray bytes = file.read(kMaxFileSize);
+    const QByteArray bytes = BoundedRead::upTo(file, kMaxFileSize);
     return parse(QString::fromUtf8(bytes));
 }
 

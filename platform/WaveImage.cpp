@@ -1,5 +1,7 @@
 #include "WaveImage.h"
 
+#include "BoundedRead.h"
+
 #include <algorithm>
 
 #include <QFile>
@@ -37,5 +39,5 @@ QByteArray WaveImage::clamped(const QByteArray& image) {
 QByteArray WaveImage::fromFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes) return QByteArray();
-    return clamped(file.read(kMaxFileBytes));
+    return clamped(BoundedRead::upTo(file, kMaxFileBytes));
 }

@@ -1,5 +1,7 @@
 #include "PictureLoader.h"
 
+#include "BoundedRead.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -130,7 +132,7 @@ QImage load(const QString& path, QString* error) {
     if (info.size() > kMaxFileBytes) return fail(error, QStringLiteral("File too large"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return fail(error, file.errorString());
-    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    const QByteArray bytes = BoundedRead::upTo(file, kMaxFileBytes + 1);
     if (file.error() != QFileDevice::NoError) return fail(error, file.errorString());
     if (bytes.size() > kMaxFileBytes) return fail(error, QStringLiteral("File too large"));
     return decode(bytes, kind, error);

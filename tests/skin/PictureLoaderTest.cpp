@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include "BoundedRead.h"
 #include "JpegEncoder.h"
 #include "PictureLoader.h"
 #include "SkinMaker.h"
@@ -154,4 +155,19 @@ TEST(PictureLoaderDecode, DamagedBitmapsAndIconsNeverCrash) {
         for (qsizetype cut = 0; cut < whole.size(); cut += 5)
             EXPECT_TRUE(PictureLoader::decode(whole.left(cut), kind).isNull()) << ext << cut;
     }
+}
+
+// A picture, wave or desktop file is read to its own size, never to the limit: a
+// skin's nine pictures must not each hold the 64 MB limit while they load.
+TEST(BoundedReadTest, TakesWhatTheFileHoldsAndStopsAtTheLimit) {
+    QBuffer buffer;
+    buffer.setData(QByteArray(100000, 'x'));
+    ASSERT_TRUE(buffer.open(QIODevice::ReadOnly));
+    const QByteArray all = BoundedRead::upTo(buffer, PictureLoader::kMaxFileBytes + 1);
+    EXPECT_EQ(all.size(), 100000);
+    EXPECT_LT(all.capacity(), 200000);
+    buffer.seek(0);
+    EXPECT_EQ(BoundedRead::upTo(buffer, 70000).size(), 70000);
+    buffer.seek(99990);
+    EXPECT_EQ(BoundedRead::upTo(buffer, 50).size(), 10);
 }

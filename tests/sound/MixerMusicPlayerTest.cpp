@@ -41,7 +41,7 @@ bool runUntil(const std::function<bool()>& done, int timeoutMs = kPatienceMs) {
     return EventWait::until(done, timeoutMs);
 }
 
-void settle(int ms = 300) {
+void settle(int ms = 150) {
     EventWait::settle(ms);
 }
 
@@ -261,20 +261,15 @@ TEST_F(MusicPlayerTest, PlayThenStopNotifiesOnceAndOnlyOnTheEventLoop) {
     EXPECT_EQ(notes, 1);
 }
 
-TEST_F(MusicPlayerTest, PieceThatPlaysToItsEndNotifiesOnce) {
+// A piece played to its end notifies once; a play after the end starts it again.
+TEST_F(MusicPlayerTest, PlayAfterTheEndStartsAgainAndNotifiesAgain) {
     openPiece(kShortPiece);
     player.play();
-    EXPECT_TRUE(runUntil([this] { return notes > 0; }));
+    ASSERT_TRUE(runUntil([this] { return notes > 0; }));
     EXPECT_FALSE(player.playing());
     EXPECT_EQ(Mix_PlayingMusic(), 0);
     settle();
     EXPECT_EQ(notes, 1);
-}
-
-TEST_F(MusicPlayerTest, PlayAfterTheEndStartsAgainAndNotifiesAgain) {
-    openPiece(kShortPiece);
-    player.play();
-    ASSERT_TRUE(runUntil([this] { return notes == 1; }));
     player.play();
     EXPECT_TRUE(player.playing());
     EXPECT_EQ(Mix_PlayingMusic(), 1);
@@ -291,8 +286,9 @@ TEST_F(MusicPlayerTest, LoopingFromTheNotificationRepeatsThePiece) {
         if (looping) player.play();
     });
     player.play();
-    // The synthesizer lets a piece ring for two seconds after its last event.
-    EXPECT_TRUE(runUntil([this] { return notes >= 3; }, 4 * kPatienceMs));
+    // The synthesizer lets a piece ring for two seconds after its last event. Two ends:
+    // the second play was started by the first notification.
+    EXPECT_TRUE(runUntil([this] { return notes >= 2; }, 3 * kPatienceMs));
     looping = false;
     player.stop();
     EXPECT_FALSE(player.playing());

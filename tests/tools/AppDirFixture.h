@@ -1,5 +1,6 @@
 #pragma once
-// One run of the tool shared by the tests that only read what it wrote.
+// One run of the tool shared by every test in the program that only reads what it wrote;
+// the folder goes with the process.
 #include <memory>
 
 #include <gtest/gtest.h>
@@ -11,10 +12,10 @@
 class AppDirFixture : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
+        if (dir_) return;
         dir_ = std::make_unique<QTemporaryDir>();
         result_ = ToolRun::run({app(), QStringLiteral("--embedded"), embedded()});
     }
-    static void TearDownTestSuite() { dir_.reset(); }
 
     void SetUp() override {
         ASSERT_TRUE(dir_->isValid());
