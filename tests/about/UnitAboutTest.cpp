@@ -152,18 +152,6 @@ TEST_F(AboutBox, PressOnTheButtonShowsItPressedAndClicks) {
     EXPECT_EQ(wave.files, QStringList({SoundPaths::click(tree.path(), "Default Sounds")}));
 }
 
-TEST_F(AboutBox, NoClickWhenSoundsAreOff) {
-    tree.writeConfig(record(0));
-    about.show();
-    about.ButttonMouseDown();
-    EXPECT_TRUE(wave.files.isEmpty());
-    tree.writeConfig(record(2));  // only exactly 1 means on
-    about.hide();
-    about.show();
-    about.ButttonMouseDown();
-    EXPECT_TRUE(wave.files.isEmpty());
-}
-
 TEST_F(AboutBox, ReleaseClosesWhereverThePointerIs) {
     bool pressedShown = false;
     closeModalSoon([&] {

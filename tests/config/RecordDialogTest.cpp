@@ -74,6 +74,14 @@ protected:
 
 }  // namespace
 
+TEST_F(RecordDialogTest, SizeIsFixedAndOnlyTheCloseBoxIsOffered) {
+    EXPECT_EQ(dialog.minimumSize(), QSize(200, 100));
+    EXPECT_EQ(dialog.maximumSize(), QSize(200, 100));
+    EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+}
+
 TEST_F(RecordDialogTest, ShowingReadsTheRecordAndCentresByTheOuterSize) {
     dir.write(withMistakes(4));
     dialog.show();

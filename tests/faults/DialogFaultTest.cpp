@@ -3,12 +3,10 @@
 // created, shortened or half-changed.
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <functional>
 
 #include <QCheckBox>
 #include <QDialog>
-#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
@@ -17,7 +15,6 @@
 #include "ConfigFile.h"
 #include "GameWindows.h"
 #include "ModalBoxCloser.h"
-#include "ReadOnlyFile.h"
 #include "ScopedFileOps.h"
 #include "UnitGeneral.h"
 #include "UnitMusic.h"
@@ -82,20 +79,6 @@ protected:
     QByteArray before;
 };
 
-TEST_P(DialogFaults, ReadOnlyAtOkIsAccessDeniedAndTheDialogStaysOpen) {
-    show();
-    choose();
-    ASSERT_TRUE(okEnabled());
-    {
-        ReadOnlyFile readOnly(game.configFile());
-        ASSERT_TRUE(readOnly.active()) << readOnly.why().toStdString();
-        ok();
-    }
-    EXPECT_EQ(script.texts().value(0), QStringLiteral("File access denied"));
-    EXPECT_TRUE(dialog()->isVisible());
-    EXPECT_EQ(game.configBytes(), before);
-}
-
 TEST_P(DialogFaults, RemovedBeforeOkIsFileNotFoundAndNothingIsCreated) {
     show();
     choose();
@@ -117,17 +100,6 @@ TEST_P(DialogFaults, ShortFileAtShowOffersNoOkAndIsNeverWritten) {
     ok();
     EXPECT_TRUE(dialog()->isVisible());
     EXPECT_EQ(game.configBytes(), before.left(1000));
-}
-
-TEST_P(DialogFaults, FolderAtShowIsAccessDeniedAndOkDoesNothing) {
-    ASSERT_TRUE(QFile::remove(game.configFile()));
-    ASSERT_TRUE(QDir().mkdir(game.configFile()));
-    show();
-    EXPECT_EQ(script.texts(), QStringList{QStringLiteral("File access denied")});
-    choose();
-    ok();
-    EXPECT_TRUE(dialog()->isVisible());
-    EXPECT_TRUE(QFileInfo(game.configFile()).isDir());
 }
 
 TEST_P(DialogFaults, DiskFullAtOkKeepsTheFileWholeAndASecondOkSaves) {

@@ -68,14 +68,6 @@ TEST_F(PrincipalWindowTest, MissingConfigStopsWithItsMessage) {
     EXPECT_FALSE(QFile::exists(appDir + QStringLiteral("/Config.dat")));
 }
 
-TEST_F(PrincipalWindowTest, ShortConfigIsReportedAndNeverWritten) {
-    QFile file(appDir + QStringLiteral("/Config.dat"));
-    ASSERT_TRUE(file.resize(1000));
-    EXPECT_FALSE(start());
-    EXPECT_EQ(closer.texts(), QStringList{QStringLiteral("Read beyond end of file")});
-    EXPECT_EQ(QFileInfo(file).size(), 1000);
-}
-
 TEST_F(PrincipalWindowTest, MissingSkinAndSoundsAreReplacedAndSavedSkinFirst) {
     ConfigRecord rec = readRecord();
     rec.SkinName.setText(QStringLiteral("Gone Skin"));
