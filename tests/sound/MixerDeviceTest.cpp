@@ -33,23 +33,6 @@ TEST_F(SoundFontTest, FirstExistingCandidateWins) {
     EXPECT_EQ(MixerDevice::findSoundFont({b, a}), canonical(b));
 }
 
-TEST_F(SoundFontTest, MissingCandidatesAreSkipped) {
-    const QString b = font(QStringLiteral("b.sf2"));
-    EXPECT_EQ(MixerDevice::findSoundFont({missing(QStringLiteral("a.sf2")), b}), canonical(b));
-}
-
-TEST_F(SoundFontTest, EmptyFilesAreSkipped) {
-    const QString empty = font(QStringLiteral("empty.sf2"), 0);
-    const QString b = font(QStringLiteral("b.sf2"));
-    EXPECT_EQ(MixerDevice::findSoundFont({empty, b}), canonical(b));
-}
-
-TEST_F(SoundFontTest, FoldersAreSkipped) {
-    ASSERT_TRUE(MediaFiles::makeDir(missing(QStringLiteral("folder.sf2"))));
-    const QString b = font(QStringLiteral("b.sf2"));
-    EXPECT_EQ(MixerDevice::findSoundFont({missing(QStringLiteral("folder.sf2")), b}), canonical(b));
-}
-
 TEST_F(SoundFontTest, LinkIsFollowedToItsFile) {
     const QString target = font(QStringLiteral("real.sf2"));
     const QString link = missing(QStringLiteral("default-GM.sf2"));
@@ -57,16 +40,18 @@ TEST_F(SoundFontTest, LinkIsFollowedToItsFile) {
     EXPECT_EQ(MixerDevice::findSoundFont({link}), canonical(target));
 }
 
-TEST_F(SoundFontTest, DanglingLinkIsSkipped) {
-    const QString link = missing(QStringLiteral("dangling.sf2"));
-    ASSERT_TRUE(QFile::link(missing(QStringLiteral("gone.sf2")), link));
+// Missing, empty, a folder, a dangling link: each gives way to the next candidate.
+TEST_F(SoundFontTest, UnusableCandidatesAreSkipped) {
+    ASSERT_TRUE(MediaFiles::makeDir(missing(QStringLiteral("folder.sf2"))));
+    const QString dangling = missing(QStringLiteral("dangling.sf2"));
+    ASSERT_TRUE(QFile::link(missing(QStringLiteral("gone.sf2")), dangling));
+    const QStringList unusable = {missing(QStringLiteral("a.sf2")),
+                                  font(QStringLiteral("empty.sf2"), 0),
+                                  missing(QStringLiteral("folder.sf2")), dangling};
     const QString b = font(QStringLiteral("b.sf2"));
-    EXPECT_EQ(MixerDevice::findSoundFont({link, b}), canonical(b));
-}
-
-TEST_F(SoundFontTest, NothingUsableGivesAnEmptyName) {
-    const QString empty = font(QStringLiteral("empty.sf2"), 0);
-    EXPECT_TRUE(MixerDevice::findSoundFont({missing(QStringLiteral("x.sf2")), empty}).isEmpty());
+    for (const QString& path : unusable)
+        EXPECT_EQ(MixerDevice::findSoundFont({path, b}), canonical(b)) << path.toStdString();
+    EXPECT_TRUE(MixerDevice::findSoundFont(unusable).isEmpty());
     EXPECT_TRUE(MixerDevice::findSoundFont({}).isEmpty());
     EXPECT_TRUE(MixerDevice::findSoundFont({QString()}).isEmpty());
 }

@@ -67,64 +67,59 @@ quint16 le16(const QByteArray& b, int at) {
 
 // --- one voice ---
 
-TEST_F(WaveOutputTest, FileRequestStartsOnTheVoiceChannel) {
-    wave.playFile(waveFile(QStringLiteral("Sound1.wav")));
-    EXPECT_EQ(wave.last(), Last::File);
-    expectChannelPlaysLast();
+// Files, embedded images and the beep take turns on the one voice channel.
+TEST_F(WaveOutputTest, EveryRequestHaltsTheSoundThatPlaysAndPlaysItsOwnChunk) {
+    const QString first = waveFile(QStringLiteral("Sound1.wav"), 44100, 440);
+    const QString second = waveFile(QStringLiteral("Mistake.wav"), 40000, 660);
+    const Mix_Chunk* before = nullptr;
+    auto expectReplaced = [&](Last kind, const char* what) {
+        EXPECT_EQ(wave.last(), kind) << what;
+        EXPECT_NE(wave.lastChunk(), before) << what;
+        expectChannelPlaysLast();
+        before = wave.lastChunk();
+    };
+    wave.playFile(first);
+    expectReplaced(Last::File, "a file");
     EXPECT_EQ(Mix_AllocateChannels(-1), 1) << "one channel: sounds never mix";
-}
-
-TEST_F(WaveOutputTest, SecondRequestHaltsTheFirstAndPlaysTheNewChunk) {
-    wave.playFile(waveFile(QStringLiteral("Sound1.wav"), 44100, 440));
-    const Mix_Chunk* first = wave.lastChunk();
-    wave.playFile(waveFile(QStringLiteral("Mistake.wav"), 40000, 660));
-    EXPECT_EQ(wave.last(), Last::File);
-    EXPECT_NE(wave.lastChunk(), first);
-    expectChannelPlaysLast();
-}
-
-TEST_F(WaveOutputTest, RepeatedRequestOfTheSameFileRestartsIt) {
-    const QString path = waveFile(QStringLiteral("Sound2.wav"));
-    wave.playFile(path);
-    wave.playFile(path);
-    EXPECT_EQ(wave.last(), Last::File);
-    expectChannelPlaysLast();
-}
-
-TEST_F(WaveOutputTest, FileRequestStopsTheEmbeddedSound) {
-    wave.playMemory(MediaFiles::wave(44100));
-    ASSERT_EQ(wave.last(), Last::Memory);
-    expectChannelPlaysLast();
-    const Mix_Chunk* embedded = wave.lastChunk();
-    wave.playFile(waveFile(QStringLiteral("Click.wav")));
-    EXPECT_NE(wave.lastChunk(), embedded);
-    expectChannelPlaysLast();
-}
-
-TEST_F(WaveOutputTest, EmbeddedSoundStopsTheFileThatPlays) {
-    wave.playFile(waveFile(QStringLiteral("Click.wav")));
-    const Mix_Chunk* file = wave.lastChunk();
+    wave.playFile(second);
+    expectReplaced(Last::File, "another file");
     wave.playMemory(MediaFiles::wave(30000, 22050, 300));
-    EXPECT_EQ(wave.last(), Last::Memory);
-    EXPECT_NE(wave.lastChunk(), file);
+    expectReplaced(Last::Memory, "an embedded sound");
+    wave.playFile(first);
+    expectReplaced(Last::File, "a file after an embedded sound");
+    wave.playFile(dir.path() + QStringLiteral("/Gone.wav"));
+    expectReplaced(Last::Beep, "the beep");
+    wave.playMemory(MediaFiles::wave(44100));
+    expectReplaced(Last::Memory, "an embedded sound after the beep");
+    wave.playFile(first);
+    wave.playFile(first);
+    EXPECT_EQ(wave.last(), Last::File) << "the same file again restarts it";
     expectChannelPlaysLast();
 }
 
 // --- missing and broken files beep ---
 
-TEST_F(WaveOutputTest, MissingFilePlaysTheBeep) {
-    wave.playFile(dir.path() + QStringLiteral("/Sounds/Default Sounds/TimeOver.wav"));
-    EXPECT_EQ(wave.last(), Last::Beep);
-    expectChannelPlaysLast();
-}
-
-TEST_F(WaveOutputTest, BeepReplacesTheSoundThatPlays) {
-    wave.playFile(waveFile(QStringLiteral("Sound1.wav")));
-    const Mix_Chunk* file = wave.lastChunk();
-    wave.playFile(dir.path() + QStringLiteral("/Mistake.wav"));
-    EXPECT_EQ(wave.last(), Last::Beep);
-    EXPECT_NE(wave.lastChunk(), file);
-    expectChannelPlaysLast();
+// Missing, no scheme name, no name at all, a folder, no wave, empty, another RIFF.
+TEST_F(WaveOutputTest, FilesThatCannotBePlayedBeep) {
+    waveFile(QStringLiteral("Sounds/Default Sounds/Sound3.wav"));
+    ASSERT_TRUE(MediaFiles::makeDir(dir.path() + QStringLiteral("/Sound4.wav")));
+    QByteArray avi = MediaFiles::wave(1000);
+    avi.replace(8, 4, "AVI ");
+    const QString paths[] = {
+        dir.path() + QStringLiteral("/Sounds/Default Sounds/TimeOver.wav"),
+        dir.path() + QStringLiteral("/Sounds//Sound3.wav"),
+        QString(),
+        dir.path() + QStringLiteral("/Sound4.wav"),
+        garbageFile(QStringLiteral("Sound5.wav"), QByteArray("this is no wave", 15)),
+        garbageFile(QStringLiteral("Sound6.wav"), QByteArray()),
+        garbageFile(QStringLiteral("Sound7.wav"), avi),
+    };
+    for (const QString& path : paths) {
+        wave.playMemory(MediaFiles::wave(1000));  // so each beep starts afresh
+        wave.playFile(path);
+        EXPECT_EQ(wave.last(), Last::Beep) << path.toStdString();
+        expectChannelPlaysLast();
+    }
 }
 
 TEST_F(WaveOutputTest, EveryMissingFileSharesOneBeep) {
@@ -133,46 +128,6 @@ TEST_F(WaveOutputTest, EveryMissingFileSharesOneBeep) {
     wave.playFile(dir.path() + QStringLiteral("/b.wav"));
     EXPECT_EQ(wave.lastChunk(), beep);
     EXPECT_EQ(wave.cachedWaves(), 0) << "nothing to cache for a file that is not there";
-}
-
-TEST_F(WaveOutputTest, PathWithEmptySchemeNameBeeps) {
-    waveFile(QStringLiteral("Sounds/Default Sounds/Sound3.wav"));
-    wave.playFile(dir.path() + QStringLiteral("/Sounds//Sound3.wav"));
-    EXPECT_EQ(wave.last(), Last::Beep);
-    expectChannelPlaysLast();
-}
-
-TEST_F(WaveOutputTest, EmptyPathBeeps) {
-    wave.playFile(QString());
-    EXPECT_EQ(wave.last(), Last::Beep);
-    expectChannelPlaysLast();
-}
-
-TEST_F(WaveOutputTest, FolderNamedLikeTheWaveBeeps) {
-    ASSERT_TRUE(MediaFiles::makeDir(dir.path() + QStringLiteral("/Sound4.wav")));
-    wave.playFile(dir.path() + QStringLiteral("/Sound4.wav"));
-    EXPECT_EQ(wave.last(), Last::Beep);
-    expectChannelPlaysLast();
-}
-
-TEST_F(WaveOutputTest, UndecodableFileBeeps) {
-    wave.playFile(garbageFile(QStringLiteral("Sound5.wav"), QByteArray("this is no wave", 15)));
-    EXPECT_EQ(wave.last(), Last::Beep);
-    expectChannelPlaysLast();
-}
-
-TEST_F(WaveOutputTest, EmptyFileBeeps) {
-    wave.playFile(garbageFile(QStringLiteral("Sound6.wav"), QByteArray()));
-    EXPECT_EQ(wave.last(), Last::Beep);
-    expectChannelPlaysLast();
-}
-
-TEST_F(WaveOutputTest, RiffOfAnotherKindBeeps) {
-    QByteArray avi = MediaFiles::wave(1000);
-    avi.replace(8, 4, "AVI ");
-    wave.playFile(garbageFile(QStringLiteral("Sound7.wav"), avi));
-    EXPECT_EQ(wave.last(), Last::Beep);
-    expectChannelPlaysLast();
 }
 
 // --- letter case ---
@@ -204,25 +159,18 @@ TEST_F(WaveOutputTest, ExactLetterCaseWinsOverAnotherSpelling) {
 
 // --- embedded images ---
 
+// No beep for an embedded sound, but the sound that played still stops.
 TEST_F(WaveOutputTest, UndecodableMemoryImageIsSilent) {
-    wave.playMemory(QByteArray("RIFF\x10\x00\x00\x00WAVEjunkjunk", 20));
-    EXPECT_EQ(wave.last(), Last::Silence);
-    EXPECT_EQ(wave.lastChunk(), nullptr);
-    EXPECT_EQ(Mix_Playing(MixerDevice::kVoiceChannel), 0) << "no beep for an embedded sound";
-}
-
-TEST_F(WaveOutputTest, EmptyMemoryImageIsSilent) {
-    wave.playMemory(QByteArray());
-    EXPECT_EQ(wave.last(), Last::Silence);
-    EXPECT_EQ(Mix_Playing(MixerDevice::kVoiceChannel), 0);
-}
-
-TEST_F(WaveOutputTest, UndecodableMemoryImageStillStopsTheSoundThatPlays) {
-    wave.playFile(waveFile(QStringLiteral("Sound9.wav")));
-    ASSERT_EQ(Mix_Playing(MixerDevice::kVoiceChannel), 1);
-    wave.playMemory(QByteArray(64, '\xff'));
-    EXPECT_EQ(wave.last(), Last::Silence);
-    EXPECT_EQ(Mix_Playing(MixerDevice::kVoiceChannel), 0);
+    const QByteArray images[] = {QByteArray("RIFF\x10\x00\x00\x00WAVEjunkjunk", 20), QByteArray(),
+                                 QByteArray(64, '\xff')};
+    for (const QByteArray& image : images) {
+        wave.playFile(waveFile(QStringLiteral("Sound9.wav")));
+        ASSERT_EQ(Mix_Playing(MixerDevice::kVoiceChannel), 1);
+        wave.playMemory(image);
+        EXPECT_EQ(wave.last(), Last::Silence) << image.size();
+        EXPECT_EQ(wave.lastChunk(), nullptr) << image.size();
+        EXPECT_EQ(Mix_Playing(MixerDevice::kVoiceChannel), 0) << image.size();
+    }
 }
 
 TEST_F(WaveOutputTest, TruncatedMemoryImageNeverBeeps) {

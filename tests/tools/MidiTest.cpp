@@ -5,7 +5,6 @@
 #include "MidiTrack.h"
 #include "MidiWriter.h"
 #include "SongBuilder.h"
-#include "Songs.h"
 
 TEST(MidiTrack, VariableLengthQuantitiesMatchTheStandardExamples) {
     EXPECT_EQ(MidiTrack::varLen(0), QByteArray::fromHex("00"));
@@ -82,12 +81,4 @@ TEST(SongBuilder, LengthFollowsBarsAndTempo) {
     const MidiInfo m = MediaParse::midi(SongBuilder::build(p));
     ASSERT_TRUE(m.ok) << m.error.toStdString();
     EXPECT_NEAR(m.seconds(), 6.0, 1e-9);
-}
-
-TEST(Songs, EveryShippedPieceBuildsAndLasts20To60Seconds) {
-    for (const SongFile& s : Songs::all()) {
-        EXPECT_GE(SongBuilder::seconds(s.plan), 20.0) << s.fileName.toStdString();
-        EXPECT_LE(SongBuilder::seconds(s.plan), 60.0) << s.fileName.toStdString();
-        EXPECT_NO_THROW(SongBuilder::build(s.plan)) << s.fileName.toStdString();
-    }
 }
