@@ -16,6 +16,7 @@
 #include "GoToWeb.h"
 #include "IoErrorBox.h"
 #include "MusicPlayer.h"
+#include "PrincipalComponents.h"
 #include "SkinFallback.h"
 #include "SkinImage.h"
 #include "SoundPaths.h"
@@ -26,32 +27,6 @@
 #include "UnitSkin.h"
 #include "UnitSounds.h"
 #include "UnitTop10.h"
-
-namespace {
-const std::array<QString, 8> kControlHints = {
-    QStringLiteral("Begin a new game"),       QStringLiteral("Abort current game"),
-    QStringLiteral("Set game options"),       QStringLiteral("Select skin"),
-    QStringLiteral("Select sounds"),          QStringLiteral("Select music"),
-    QStringLiteral("See Zelto 2000 Records"), QStringLiteral("Read help file")};
-const std::array<QString, 3> kIconHints = {QStringLiteral("About ..."), QStringLiteral("Minimize"),
-                                           QStringLiteral("Exit Zelto 2000")};
-const std::array<QString, 5> kLabelRoles = {
-    QStringLiteral("Turn status"), QStringLiteral("Score"), QStringLiteral("Sequence"),
-    QStringLiteral("Mistakes left"), QStringLiteral("Player clock")};
-// The info lines' names, in the order of their roles (the names do not tell the roles).
-const std::array<const char*, 5> kLabelNames = {"MaxSeqLabel", "CurrSeqLabel", "StatusLabel",
-                                                "MistakesLabel", "TimeLabel"};
-
-const QCursor& activeCursor() {
-    static const QCursor cursor(Qt::PointingHandCursor);
-    return cursor;
-}
-
-const QCursor& inactiveCursor() {
-    static const QCursor cursor(Qt::ForbiddenCursor);
-    return cursor;
-}
-}  // namespace
 
 TFormPrincipal::TFormPrincipal(WaveOutput& wave, std::unique_ptr<MusicPlayer> music,
                                QWidget* parent)
@@ -89,28 +64,10 @@ void TFormPrincipal::setWindows(const PrincipalWindows& windows) {
 
 // ---- Components ----
 
-// Bottom to top: the background, the board, the marks above it, the controls and icons.
+// The background at the bottom, so a drag on any free spot moves the window.
 void TFormPrincipal::createComponents() {
     createBackground();
-    for (int n = 1; n <= 9; ++n) {
-        SkinImage* image =
-            createImage(QStringLiteral("Button%1Image").arg(n), BoardLayout::button(n), QString());
-        image->setCursor(inactiveCursor());
-        image->setAccessibleName(QStringLiteral("Button %1").arg(n));
-        image->setAccessibleDescription(QStringLiteral("Board button %1, keypad %1").arg(n));
-    }
-    for (int n = 1; n <= 9; ++n) {
-        auto* mark = new SkinImage(this, false);
-        mark->setObjectName(QStringLiteral("Error%1Image").arg(n));
-        mark->setGeometry(BoardLayout::mark(n));
-        mark->hide();
-    }
-    for (int n = 1; n <= 8; ++n)
-        createImage(QStringLiteral("Control%1Image").arg(n), BoardLayout::control(n),
-                    kControlHints[n - 1]);
-    for (int n = 1; n <= 3; ++n)
-        createImage(QStringLiteral("Icon%1Image").arg(n), BoardLayout::icon(n), kIconHints[n - 1]);
-    createInfoLines();
+    PrincipalComponents::create(this);
 }
 
 void TFormPrincipal::createBackground() {
@@ -129,32 +86,6 @@ void TFormPrincipal::createBackground() {
     Background->onRelease = [this](Qt::MouseButton, QPoint) { drag_.release(); };
 }
 
-// A picture that responds to the mouse; a hint makes it a control or icon.
-SkinImage* TFormPrincipal::createImage(const QString& name, const QRect& geometry,
-                                       const QString& hint) {
-    auto* image = new SkinImage(this);
-    image->setObjectName(name);
-    image->setGeometry(geometry);
-    if (hint.isEmpty()) return image;
-    image->setToolTip(hint);
-    image->setAccessibleName(hint);
-    image->setAccessibleDescription(hint);
-    image->setCursor(activeCursor());
-    return image;
-}
-
-void TFormPrincipal::createInfoLines() {
-    for (int line = 1; line <= 5; ++line) {
-        auto* label = new QLabel(this);
-        label->setObjectName(QString::fromLatin1(kLabelNames[line - 1]));
-        label->setGeometry(BoardLayout::infoLine(line));
-        label->setAlignment(Qt::AlignCenter);
-        label->setTextFormat(Qt::PlainText);
-        // No fixed name: a screen reader then reads, and hears of every change to, the text.
-        label->setAccessibleDescription(kLabelRoles[line - 1]);
-    }
-}
-
 // The tables the game reaches its pictures through, by number.
 void TFormPrincipal::SetGraphicsPointers() {
     auto find = [this](const QString& name) { return findChild<SkinImage*>(name); };
@@ -171,7 +102,7 @@ void TFormPrincipal::SetGraphicsPointers() {
 // player clock.
 void TFormPrincipal::SetLabelPointers() {
     for (int line = 1; line <= 5; ++line)
-        InfoLabels[line - 1] = findChild<QLabel*>(QString::fromLatin1(kLabelNames[line - 1]));
+        InfoLabels[line - 1] = findChild<QLabel*>(PrincipalComponents::labelName(line));
 }
 
 void TFormPrincipal::bindPresses() {
@@ -413,10 +344,9 @@ void TFormPrincipal::setGameMode(bool playing) {
     for (QAction* action : {General, Skin, Sounds, Music}) action->setEnabled(!playing);
     Quit->setEnabled(playing);
     for (int n : {1, 3, 4, 5, 6})
-        ControlImages[n - 1]->setCursor(playing ? inactiveCursor() : activeCursor());
-    ControlImages[1]->setCursor(playing ? activeCursor() : inactiveCursor());
-    for (SkinImage* button : ButtonImages)
-        button->setCursor(playing ? activeCursor() : inactiveCursor());
+        ControlImages[n - 1]->setCursor(PrincipalComponents::cursor(!playing));
+    ControlImages[1]->setCursor(PrincipalComponents::cursor(playing));
+    for (SkinImage* button : ButtonImages) button->setCursor(PrincipalComponents::cursor(playing));
 }
 
 void TFormPrincipal::startShowTimer(int intervalMs) {

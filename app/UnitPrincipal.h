@@ -116,8 +116,6 @@ protected:
 private:
     void createComponents();
     void createBackground();
-    SkinImage* createImage(const QString& name, const QRect& geometry, const QString& hint);
-    void createInfoLines();
     void createMenu();
     void bindPresses();
     void bindPress(SkinImage* image, const std::array<SkinImage*, 9>& family,
