@@ -46,7 +46,7 @@ void GameFixture::setRules(const Rules& rules) {
 
 void GameFixture::startGame() {
     ASSERT_TRUE(x.launchGame(QStringLiteral(ZELTO_BINARY), appDir));
-    const auto main = x.waitForWindow(kMainTitle, 20000, [this](const QString& id) {
+    const auto main = x.waitForWindow(kMainTitle, XSession::kPatienceMs, [this](const QString& id) {
         return x.windowGeometry(id).size() == QSize(456, 352);
     });
     ASSERT_TRUE(main) << "no main window";

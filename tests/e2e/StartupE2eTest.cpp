@@ -25,8 +25,9 @@ protected:
     // The main window as drawn on the screen, with the game then ended.
     QImage mainWindowShot(int scale) {
         if (!x.launchGame(QStringLiteral(ZELTO_BINARY), appDir)) return QImage();
-        const auto main = x.waitForWindow(
-            kMainTitle, 20000, [&](const QString& id) { return isMainWindow(id, scale); });
+        const auto main =
+            x.waitForWindow(kMainTitle, XSession::kPatienceMs,
+                            [&](const QString& id) { return isMainWindow(id, scale); });
         if (!main) return QImage();
         x.waitUntil([] { return false; }, 500);  // let it paint
         const QImage shot = x.screenshot().copy(x.windowGeometry(*main));
@@ -40,14 +41,14 @@ protected:
 
 TEST_F(StartupE2eTest, SplashThenCentredMainWindowThatTheExitIconCloses) {
     ASSERT_TRUE(x.launchGame(QStringLiteral(ZELTO_BINARY), appDir));
-    const auto logo = x.waitForWindow(QStringLiteral("^Logo$"), 10000);
+    const auto logo = x.waitForWindow(QStringLiteral("^Logo$"), XSession::kPatienceMs);
     ASSERT_TRUE(logo) << "no splash window";
     EXPECT_EQ(x.windowGeometry(*logo).size(), QSize(184, 86));
     // While the splash is up the main window is not shown yet.
     EXPECT_TRUE(x.findWindows(kMainTitle).isEmpty());
 
-    const auto main =
-        x.waitForWindow(kMainTitle, 10000, [this](const QString& id) { return isMainWindow(id); });
+    const auto main = x.waitForWindow(kMainTitle, XSession::kPatienceMs,
+                                      [this](const QString& id) { return isMainWindow(id); });
     ASSERT_TRUE(main) << "no 456 x 352 window titled Zelto 2000";
     const QRect geometry = x.windowGeometry(*main);
     EXPECT_EQ(geometry.topLeft(), QPoint((1024 - 456) / 2, (768 - 352) / 2));
@@ -59,7 +60,7 @@ TEST_F(StartupE2eTest, SplashThenCentredMainWindowThatTheExitIconCloses) {
 
     // The exit icon ends the program at once.
     x.click(geometry.topLeft() + QPoint(424 + 16, 16));
-    const auto code = x.waitForExit(10000);
+    const auto code = x.waitForExit(XSession::kPatienceMs);
     ASSERT_TRUE(code);
     EXPECT_EQ(*code, 0);
 }
@@ -67,14 +68,14 @@ TEST_F(StartupE2eTest, SplashThenCentredMainWindowThatTheExitIconCloses) {
 TEST_F(StartupE2eTest, MissingConfigShowsTheMessageAndEnds) {
     ASSERT_TRUE(QFile::remove(appDir + QStringLiteral("/Config.dat")));
     ASSERT_TRUE(x.launchGame(QStringLiteral(ZELTO_BINARY), appDir));
-    ASSERT_TRUE(x.waitForWindow(QStringLiteral("^Logo$"), 10000));
-    const auto box =
-        x.waitForWindow(kMainTitle, 10000, [this](const QString& id) { return !isMainWindow(id); });
+    ASSERT_TRUE(x.waitForWindow(QStringLiteral("^Logo$"), XSession::kPatienceMs));
+    const auto box = x.waitForWindow(kMainTitle, XSession::kPatienceMs,
+                                     [this](const QString& id) { return !isMainWindow(id); });
     ASSERT_TRUE(box) << "no message box";
     EXPECT_TRUE(x.findWindows(kMainTitle).size() == 1);
     x.focus(*box);
     x.key(QStringLiteral("Return"));
-    const auto code = x.waitForExit(10000);
+    const auto code = x.waitForExit(XSession::kPatienceMs);
     ASSERT_TRUE(code) << "the program did not end after the message";
     EXPECT_EQ(*code, 0);
 }

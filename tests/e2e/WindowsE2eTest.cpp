@@ -26,7 +26,7 @@ protected:
 
 TEST_F(WindowsE2eTest, EveryWindowShowsExactlyItsOwnTitle) {
     ASSERT_TRUE(x.launchGame(QStringLiteral(ZELTO_BINARY), appDir));
-    const auto splash = x.waitForWindow(QStringLiteral("^Logo"), 10000);
+    const auto splash = x.waitForWindow(QStringLiteral("^Logo"), XSession::kPatienceMs);
     ASSERT_TRUE(splash) << "no splash";
     EXPECT_EQ(x.caption(*splash), QStringLiteral("Logo"));
     x.stopGame();
@@ -48,7 +48,7 @@ TEST_F(WindowsE2eTest, EveryWindowShowsExactlyItsOwnTitle) {
     ASSERT_TRUE(dialog);
     x.click(at(*dialog, {6 + 30, 8 + 6}));
     x.key(QStringLiteral("End"));
-    const auto error = x.waitForWindow(QStringLiteral("^Error"), 10000);
+    const auto error = x.waitForWindow(QStringLiteral("^Error"), XSession::kPatienceMs);
     ASSERT_TRUE(error) << "no error box";
     EXPECT_EQ(x.caption(*error), QStringLiteral("Error"));
 }

@@ -13,6 +13,11 @@
 
 class XSession {
 public:
+    // How long a wait for the game's windows or its end may take: the test build runs
+    // the game under the sanitizers, beside other tests, and a wait ends when its
+    // condition holds.
+    static constexpr int kPatienceMs = 30000;
+
     XSession();
     ~XSession();
 
