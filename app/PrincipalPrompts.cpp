@@ -3,6 +3,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "ConfigCheck.h"
 #include "ConfigFile.h"
 #include "GameTitle.h"
 #include "IoErrorBox.h"
@@ -40,15 +41,19 @@ QString PrincipalPrompts::askRecordName(const QString& offered) {
     return ok ? answer : offered;
 }
 
-// Only the table of the game's category goes into the file, onto the record as it is
-// there: settings the range check replaced in memory stay as they were on disk, as the
-// warning promised.
+// The whole copy goes into the file, with a skin name the fall-back put in its place.
+// After the range warning only the game's table goes in, onto the record as it is
+// there: the damaged settings stay as they were on disk, as the warning promised.
 bool PrincipalPrompts::saveRecord(const ConfigRecord& record) {
     try {
         ConfigRecord onDisk;
         ReadConfig(appDir_, onDisk);
-        RecordTable::copyTable(record, onDisk);
-        WriteConfig(appDir_, onDisk);
+        if (ConfigCheck::problems(onDisk).isEmpty()) {
+            WriteConfig(appDir_, record);
+        } else {
+            RecordTable::copyTable(record, onDisk);
+            WriteConfig(appDir_, onDisk);
+        }
     } catch (const ConfigIoError& e) {
         showIoError(window_, e);
         return false;

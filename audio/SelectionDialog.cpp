@@ -28,7 +28,6 @@ SelectionDialog::SelectionDialog(WaveOutput& wave, const QString& objectName,
     Bevel->setFrameShape(QFrame::Panel);
     Bevel->setFrameShadow(QFrame::Raised);
     Bevel->lower();
-    keepOpenOnEnterAndEsc();
 }
 
 void SelectionDialog::reportGone(const QString& what) {

@@ -61,7 +61,9 @@ QFrame* FixedDialog::bevel(QWidget* parent, const QString& name, const QRect& ge
 void FixedDialog::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     const bool closingKey = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape;
-    if (closingKey && !enterAndEscClose_ && event->modifiers() == Qt::NoModifier) {
+    // The keypad's Enter is the same key to the player.
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (closingKey && plain) {
         event->accept();
         return;
     }

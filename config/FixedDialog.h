@@ -30,12 +30,9 @@ public:
                          QFrame::Shape shape, QFrame::Shadow shadow);
 
 protected:
-    // Enter and Esc typed into the dialog do nothing of their own: it is left only
-    // through its buttons and its close box. A focused button still takes Enter.
-    void keepOpenOnEnterAndEsc() { enterAndEscClose_ = false; }
     bool event(QEvent* event) override;
+    // Enter and Esc typed into the dialog do nothing of their own: it has no default and
+    // no cancel button, and is left only through its buttons and its close box. A
+    // focused button still takes Enter.
     void keyPressEvent(QKeyEvent* event) override;
-
-private:
-    bool enterAndEscClose_ = true;
 };

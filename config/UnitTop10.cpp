@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "RecordTable.h"
+#include "ConfigCheck.h"
 
 namespace {
 constexpr int kRowTop = 96;
@@ -95,13 +95,16 @@ QString TFormTop10::describe(const ConfigRecord& rec) {
            QStringLiteral(" sequence mode.");
 }
 
-// Only reads: the viewer never writes the record back.
+// Only reads: the viewer never writes the record back. It shows the table of the
+// settings the game plays by, which a damaged file's values do not select by themselves
+// (a flag of 2 counts as on for the game, so the record went into that table).
 void TFormTop10::FormShow() {
     showNoTable();
     if (!readRecordAndCentre()) return;
-    Label32->setText(describe(record()));
+    const ConfigRecord inForce = ConfigCheck::makeSafe(record());
+    Label32->setText(describe(inForce));
     fitText(Label32);
-    fillRows();
+    fillRows(inForce);
     moveHighlight(HighlightRow);
 }
 
@@ -124,10 +127,7 @@ void TFormTop10::clearRows() {
     }
 }
 
-void TFormTop10::fillRows() {
-    const ConfigRecord& rec = record();
-    // A damaged file can select a table that does not exist; show none then.
-    if (!RecordTable::categoryValid(rec)) return;
+void TFormTop10::fillRows(const ConfigRecord& rec) {
     for (int rank = 1; rank <= kRanks; ++rank) {
         const int i = rec.recordIndex(rank);
         const std::int32_t score = rec.Top10Scores[i];

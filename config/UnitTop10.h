@@ -39,7 +39,7 @@ private:
     void createHeadings();
     void createRows();
     void showNoTable();
-    void fillRows();
+    void fillRows(const ConfigRecord& rec);
     void clearRows();
     void moveHighlight(int row);
 

@@ -55,7 +55,6 @@ TFormSkin::TFormSkin(WaveOutput& wave, QWidget* parent)
     connect(ButtonCancel, &QPushButton::clicked, this, &TFormSkin::ButtonCancelClick);
     setTabOrder(ListBox, ButtonOk);
     setTabOrder(ButtonOk, ButtonCancel);
-    keepOpenOnEnterAndEsc();
 }
 
 // Created bottom to top: the bevel shows only while the preview is hidden.

@@ -2,8 +2,10 @@
 // Ok, the two-button rule, the click sounds and the failures of the file.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
@@ -295,6 +297,27 @@ TEST_F(GeneralTest, CloseBoxStoresNothingAndIsSilent) {
     form.close();
     EXPECT_TRUE(wave.files.isEmpty());
     EXPECT_EQ(dir.read(), rec);
+}
+
+// No default and no cancel button: Enter in a check box and Esc leave the dialog open
+// and store nothing; Enter presses Ok only where Ok has the focus.
+TEST_F(GeneralTest, EnterAndEscOnlyReachAFocusedButton) {
+    const ConfigRecord rec = ConfigTestDir::sample();
+    showWith(rec);
+    bar("ScrollBar")->setValue(1);
+    const auto press = [](QWidget* to, Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(to, &event);
+    };
+    press(box("TimeCheckBox"), Qt::Key_Return, Qt::NoModifier);
+    press(box("TimeCheckBox"), Qt::Key_Enter, Qt::KeypadModifier);
+    press(bar("ScrollBar"), Qt::Key_Escape, Qt::NoModifier);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(dir.read(), rec);
+
+    press(child<QPushButton>(QStringLiteral("ButtonOk")), Qt::Key_Return, Qt::NoModifier);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(dir.read().MistakesAllowed, 1);
 }
 
 TEST_F(GeneralTest, EveryShowingStartsAgainFromTheFile) {

@@ -2,6 +2,8 @@
 // click of its Ok button.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -190,6 +192,23 @@ TEST_F(Top10Test, CloseBoxPlaysNothing) {
     EXPECT_TRUE(wave.files.isEmpty());
 }
 
+// No cancel button: Esc leaves the viewer open, and Enter presses Ok only where it has
+// the focus.
+TEST_F(Top10Test, EscDoesNothingAndEnterPressesOnlyAFocusedOk) {
+    showWith(ConfigTestDir::sample());
+    auto* ok = form.findChild<QPushButton*>(QStringLiteral("ButtonOk"));
+    ok->clearFocus();
+    for (const Qt::Key key : {Qt::Key_Escape, Qt::Key_Return}) {
+        QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
+        QApplication::sendEvent(&form, &event);
+    }
+    EXPECT_TRUE(form.isVisible());
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Enter, Qt::KeypadModifier);
+    QApplication::sendEvent(ok, &enter);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(wave.files.size(), 1) << "the click of Ok";
+}
+
 TEST_F(Top10Test, FailedReadShowsTheErrorAndNoStaleRows) {
     showWith(withScores(ConfigTestDir::sample(), {5}), 1);
     form.hide();
@@ -203,16 +222,26 @@ TEST_F(Top10Test, FailedReadShowsTheErrorAndNoStaleRows) {
     EXPECT_GE(form.highlightBar()->y(), form.height());
 }
 
-TEST_F(Top10Test, CategoryOutsideTheTablesShowsDescriptionAndEmptyRows) {
-    ConfigRecord rec = withScores(ConfigTestDir::sample(), {5});
-    rec.ButtonEnabled = {1, 0, 0, 0, 0, 0, 0, 0, 0};
-    showWith(rec);
-    EXPECT_TRUE(form.descriptionLabel()->text().startsWith(QStringLiteral("For 1 buttons, 3")));
-    for (int rank = 1; rank <= 10; ++rank) EXPECT_TRUE(form.nameLabel(rank)->text().isEmpty());
+// The game plays a damaged file by safe values, and its records go into their table:
+// the viewer shows and highlights that table, not the one the raw bytes would name.
+TEST_F(Top10Test, DamagedSettingsShowTheTableTheGamePlays) {
+    ConfigRecord rec = ConfigTestDir::sample();
+    rec.ButtonEnabled = {1, 1, 1, 1, 2, 0, 0, 0, 255};  // the game plays with six
+    ConfigRecord inForce = rec;
+    inForce.ButtonEnabled = {1, 1, 1, 1, 1, 0, 0, 0, 1};
+    rec.Top10Scores = withScores(inForce, {7}).Top10Scores;
+    showWith(rec, 1);
+    EXPECT_TRUE(form.descriptionLabel()->text().startsWith(QStringLiteral("For 6 buttons, 3")));
+    EXPECT_EQ(form.scoreLabel(1)->text(), QStringLiteral("7"));
+    EXPECT_EQ(form.highlightBar()->y() + 1, form.rankLabel(1)->y());
 
-    rec = ConfigTestDir::sample();
+    // One button on: the game plays with all nine; far too many mistakes: with nine.
+    rec = withScores(ConfigTestDir::sample(), {5});
+    rec.ButtonEnabled = {1, 0, 0, 0, 0, 0, 0, 0, 0};
     rec.MistakesAllowed = 250;
     showWith(rec);
-    EXPECT_TRUE(form.descriptionLabel()->text().contains(QStringLiteral("250 mistakes")));
-    EXPECT_TRUE(form.scoreLabel(1)->text().isEmpty());
+    EXPECT_EQ(form.descriptionLabel()->text(),
+              QStringLiteral("For 9 buttons, 9 mistakes allowed, player time disabled and normal "
+                             "sequence mode."));
+    EXPECT_TRUE(form.scoreLabel(1)->text().isEmpty()) << "the 3-mistake table is not shown";
 }

@@ -15,6 +15,7 @@
 #include "ConfigFile.h"
 #include "GameWindows.h"
 #include "ModalBoxCloser.h"
+#include "RecordTable.h"
 #include "SkinImage.h"
 #include "UnitAbout.h"
 #include "UnitGeneral.h"
@@ -318,6 +319,25 @@ TEST_F(PrincipalWindowTest, BrokenDefaultSkinFallsBackToAPlainLookOnce) {
     EXPECT_FALSE(principal->buttonImage(3)->picture().isNull());
     // Only memory changed: the file keeps the skin the player chose.
     EXPECT_EQ(readRecord().SkinName.text(), QStringLiteral("Midnight"));
+}
+
+// A record writes the main window's whole copy, the skin it fell back to included, so
+// the broken skin's message does not come back at every start.
+TEST_F(PrincipalWindowTest, ARecordStoresTheSkinTheGameFellBackTo) {
+    game.writeQuickRules();
+    ConfigRecord rec = readRecord();
+    rec.SkinName.setText(QStringLiteral("Midnight"));
+    writeRecord(rec);
+    ASSERT_TRUE(QFile::remove(appDir + QStringLiteral("/Skins/Midnight/Labels.txt")));
+    ASSERT_TRUE(start());
+    ASSERT_EQ(closer.texts().size(), 1) << "the broken skin's message";
+    game.loseWithScore(2);
+
+    ConfigRecord expected = rec;
+    expected.SkinName.setText(QStringLiteral("Default Skin"));
+    RecordTable::insert(expected, RecordTable::findRank(expected, 2), 2,
+                        QStringLiteral("Anonymous"));
+    EXPECT_TRUE(readRecord() == expected);
 }
 
 }  // namespace
