@@ -178,14 +178,11 @@ void TFormAbout::ButttonMouseUp() {
 }
 
 void TFormAbout::BackgroundMouseDown(int x, int y) {
-    if (!DragMover::compositorMoves(this)) drag_.press(x, y, this->x(), this->y());
+    drag_.press(x, y);
 }
 
 void TFormAbout::BackgroundMouseMove(int x, int y) {
-    const std::optional<QPoint> place = drag_.move(x, y);
-    if (!place) return;
-    move(*place);
-    drag_.settle(this->x(), this->y());
+    drag_.move(x, y);
 }
 
 void TFormAbout::BackgroundMouseUp() {

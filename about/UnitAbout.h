@@ -6,8 +6,8 @@
 #include <QString>
 
 #include "ConfigRecord.h"
-#include "DragMover.h"
 #include "GoToWeb.h"
+#include "WindowDrag.h"
 
 class QLabel;
 class WaveOutput;
@@ -57,7 +57,7 @@ private:
     WaveOutput& wave_;
     QString appDir_;
     ConfigRecord config_;
-    DragMover drag_;
+    WindowDrag drag_{this};
     QLabel* background_ = nullptr;
     QLabel* label1_ = nullptr;
     QLabel* buttton_ = nullptr;
