@@ -9,7 +9,7 @@ namespace {
 // with a scheme of its own (a one-letter one is a drive, not a scheme) goes as it is.
 QUrl pageUrl(const QString& address) {
     if (address.startsWith(QLatin1Char('/'))) return QUrl::fromLocalFile(address);
-    const QUrl url(address);
+    QUrl url(address);
     if (url.scheme().size() > 1) return url;
     return QUrl::fromLocalFile(QFileInfo(address).absoluteFilePath());
 }
