@@ -1,9 +1,5 @@
 #include "DragMover.h"
 
-#include <QGuiApplication>
-#include <QWidget>
-#include <QWindow>
-
 void DragMover::press(int x, int y, int left, int top) {
     dragX_ = x;
     dragY_ = y;
@@ -25,9 +21,4 @@ std::optional<QPoint> DragMover::move(int x, int y) {
 void DragMover::settle(int left, int top) {
     dragLeft_ = left;
     dragTop_ = top;
-}
-
-bool DragMover::compositorMoves(QWidget* window) {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland")) &&
-           window->windowHandle() && window->windowHandle()->startSystemMove();
 }

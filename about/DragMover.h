@@ -6,8 +6,6 @@
 
 #include <QPoint>
 
-class QWidget;
-
 class DragMover {
 public:
     // (x, y): the press point in window coordinates; (left, top): the window's place.
@@ -20,10 +18,6 @@ public:
     void release() { dragging_ = false; }
 
     bool dragging() const { return dragging_; }
-
-    // Wayland lets no client place its own window: there the compositor is asked to
-    // run the drag. True when it took it, so no drag of our own must start.
-    static bool compositorMoves(QWidget* window);
 
 private:
     bool dragging_ = false;

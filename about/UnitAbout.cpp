@@ -78,34 +78,34 @@ TFormAbout::TFormAbout(WaveOutput& wave, QWidget* parent)
 
     buildCredits();
 
-    buttton_ = new QLabel(this);
-    buttton_->setObjectName(QStringLiteral("Buttton"));
-    buttton_->setGeometry(kButtonRect);
-    buttton_->setScaledContents(true);
-    buttton_->setCursor(Qt::PointingHandCursor);
-    buttton_->setPixmap(buttonUp_);
-    buttton_->installEventFilter(this);
-    buttton_->setAccessibleName(QStringLiteral("Close"));
-    buttton_->setAccessibleDescription(QStringLiteral("Close the about box"));
+    closeButton_ = new QLabel(this);
+    closeButton_->setObjectName(QStringLiteral("Buttton"));
+    closeButton_->setGeometry(kButtonRect);
+    closeButton_->setScaledContents(true);
+    closeButton_->setCursor(Qt::PointingHandCursor);
+    closeButton_->setPixmap(buttonUp_);
+    closeButton_->installEventFilter(this);
+    closeButton_->setAccessibleName(QStringLiteral("Close"));
+    closeButton_->setAccessibleDescription(QStringLiteral("Close the about box"));
 
-    goToWeb_.setUrl(kProductPage);
-    goToWeb_.setBrowserState(gwMaximized);
-    goToWeb2_.setBrowserState(gwMaximized);
+    productPage_.setUrl(kProductPage);
+    productPage_.setBrowserState(gwMaximized);
+    contactPage_.setBrowserState(gwMaximized);
 }
 
 void TFormAbout::buildCredits() {
     QFont bold = font();
     bold.setBold(true);
 
-    label1_ = new QLabel(this);
-    label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setGeometry(kCreditRect);
-    label1_->setFont(bold);
-    label1_->setTextFormat(Qt::RichText);
-    label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label1_->setWordWrap(true);
-    label1_->setTextInteractionFlags(Qt::NoTextInteraction);
-    label1_->setText(creditHtml());
+    credits_ = new QLabel(this);
+    credits_->setObjectName(QStringLiteral("Label1"));
+    credits_->setGeometry(kCreditRect);
+    credits_->setFont(bold);
+    credits_->setTextFormat(Qt::RichText);
+    credits_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    credits_->setWordWrap(true);
+    credits_->setTextInteractionFlags(Qt::NoTextInteraction);
+    credits_->setText(creditHtml());
 
     // The same layout as Label1's, to put each link exactly over its words.
     QTextDocument doc;
@@ -117,17 +117,17 @@ void TFormAbout::buildCredits() {
     doc.setTextWidth(kCreditRect.width());
     doc.setHtml(creditHtml());
 
-    label2_ = makeLink(QStringLiteral("Label2"), kAuthor, QStringLiteral("Contact the author"));
-    label2_->setGeometry(wordRect(doc, kAuthor).translated(kCreditRect.topLeft()));
-    label3_ =
+    authorLink_ = makeLink(QStringLiteral("Label2"), kAuthor, QStringLiteral("Contact the author"));
+    authorLink_->setGeometry(wordRect(doc, kAuthor).translated(kCreditRect.topLeft()));
+    addressLink_ =
         makeLink(QStringLiteral("Label3"), kAddress, QStringLiteral("Visit Zelto's web page"));
-    label3_->setGeometry(wordRect(doc, kAddress).translated(kCreditRect.topLeft()));
+    addressLink_->setGeometry(wordRect(doc, kAddress).translated(kCreditRect.topLeft()));
 }
 
 QLabel* TFormAbout::makeLink(const QString& name, const QString& text, const QString& hint) {
     auto* link = new QLabel(text, this);
     link->setObjectName(name);
-    QFont font = label1_->font();
+    QFont font = credits_->font();
     font.setUnderline(true);
     link->setFont(font);
     QPalette palette = link->palette();
@@ -145,7 +145,7 @@ QLabel* TFormAbout::makeLink(const QString& name, const QString& text, const QSt
 void TFormAbout::setAppDir(const QString& appDir) {
     appDir_ = appDir;
     // Also here, so the link is right even when a showing stops at a read error.
-    goToWeb2_.setUrl(appDir_ + QStringLiteral("/Help docs/Contact.html"));
+    contactPage_.setUrl(appDir_ + QStringLiteral("/Help docs/Contact.html"));
 }
 
 void TFormAbout::showEvent(QShowEvent* event) {
@@ -162,30 +162,27 @@ void TFormAbout::FormShow() {
         return;
     }
     centreOnScreen(this, size());
-    buttton_->setPixmap(buttonUp_);
-    goToWeb2_.setUrl(appDir_ + QStringLiteral("/Help docs/Contact.html"));
+    closeButton_->setPixmap(buttonUp_);
+    contactPage_.setUrl(appDir_ + QStringLiteral("/Help docs/Contact.html"));
     drag_.release();
 }
 
 void TFormAbout::ButttonMouseDown() {
-    buttton_->setPixmap(buttonDown_);
+    closeButton_->setPixmap(buttonDown_);
     playClick(wave_, config_, appDir_);
 }
 
 void TFormAbout::ButttonMouseUp() {
-    buttton_->setPixmap(buttonUp_);
+    closeButton_->setPixmap(buttonUp_);
     accept();
 }
 
 void TFormAbout::BackgroundMouseDown(int x, int y) {
-    if (!DragMover::compositorMoves(this)) drag_.press(x, y, this->x(), this->y());
+    drag_.press(x, y);
 }
 
 void TFormAbout::BackgroundMouseMove(int x, int y) {
-    const std::optional<QPoint> place = drag_.move(x, y);
-    if (!place) return;
-    move(*place);
-    drag_.settle(this->x(), this->y());
+    drag_.move(x, y);
 }
 
 void TFormAbout::BackgroundMouseUp() {
@@ -193,17 +190,17 @@ void TFormAbout::BackgroundMouseUp() {
 }
 
 void TFormAbout::Label2Click() {
-    goToWeb2_.Go();
+    contactPage_.Go();
 }
 
 void TFormAbout::Label3Click() {
-    goToWeb_.Go();
+    productPage_.Go();
 }
 
 bool TFormAbout::eventFilter(QObject* watched, QEvent* event) {
     if (watched == background_) return filterBackground(event);
-    if (watched == buttton_) return filterButton(event);
-    if (watched == label2_ || watched == label3_)
+    if (watched == closeButton_) return filterButton(event);
+    if (watched == authorLink_ || watched == addressLink_)
         return filterLink(static_cast<QLabel*>(watched), event);
     return QDialog::eventFilter(watched, event);
 }
@@ -252,7 +249,7 @@ bool TFormAbout::filterLink(QLabel* link, QEvent* event) {
     }
     const bool clicked = pressedLink_ == link && link->rect().contains(mouse->position().toPoint());
     pressedLink_ = nullptr;
-    if (clicked && link == label2_) Label2Click();
-    if (clicked && link == label3_) Label3Click();
+    if (clicked && link == authorLink_) Label2Click();
+    if (clicked && link == addressLink_) Label3Click();
     return true;
 }

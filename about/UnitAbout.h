@@ -6,8 +6,8 @@
 #include <QString>
 
 #include "ConfigRecord.h"
-#include "DragMover.h"
 #include "GoToWeb.h"
+#include "WindowDrag.h"
 
 class QLabel;
 class WaveOutput;
@@ -23,14 +23,14 @@ public:
     void setAppDir(const QString& appDir);
 
     QLabel* Background() const { return background_; }
-    QLabel* Label1() const { return label1_; }
-    QLabel* Buttton() const { return buttton_; }
-    QLabel* Label2() const { return label2_; }
-    QLabel* Label3() const { return label3_; }
+    QLabel* Label1() const { return credits_; }
+    QLabel* Buttton() const { return closeButton_; }
+    QLabel* Label2() const { return authorLink_; }
+    QLabel* Label3() const { return addressLink_; }
     const QPixmap& ButtonUp() const { return buttonUp_; }
     const QPixmap& ButtonDown() const { return buttonDown_; }
-    TGoToWeb& GoToWeb() { return goToWeb_; }
-    TGoToWeb& GoToWeb2() { return goToWeb2_; }
+    TGoToWeb& GoToWeb() { return productPage_; }
+    TGoToWeb& GoToWeb2() { return contactPage_; }
     const ConfigRecord& config() const { return config_; }
     bool dragging() const { return drag_.dragging(); }
 
@@ -57,15 +57,15 @@ private:
     WaveOutput& wave_;
     QString appDir_;
     ConfigRecord config_;
-    DragMover drag_;
+    WindowDrag drag_{this};
     QLabel* background_ = nullptr;
-    QLabel* label1_ = nullptr;
-    QLabel* buttton_ = nullptr;
-    QLabel* label2_ = nullptr;
-    QLabel* label3_ = nullptr;
+    QLabel* credits_ = nullptr;
+    QLabel* closeButton_ = nullptr;
+    QLabel* authorLink_ = nullptr;
+    QLabel* addressLink_ = nullptr;
     QLabel* pressedLink_ = nullptr;
     QPixmap buttonUp_;
     QPixmap buttonDown_;
-    TGoToWeb goToWeb_;
-    TGoToWeb goToWeb2_;
+    TGoToWeb productPage_;
+    TGoToWeb contactPage_;
 };

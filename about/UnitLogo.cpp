@@ -35,7 +35,7 @@ TFormLogo::TFormLogo(WaveOutput& wave, QWidget* parent)
     setFixedSize(kWidth, kHeight);
     setModal(true);
 
-    image1_ = EmbeddedData::picture(QStringLiteral("Logo.jpg"), QSize(kWidth, kHeight)).toImage();
+    picture_ = EmbeddedData::picture(QStringLiteral("Logo.jpg"), QSize(kWidth, kHeight)).toImage();
 
     EmbeddedData::readWave(QStringLiteral("LogoWave.dat"), wave_.WaveData());
 
@@ -61,7 +61,7 @@ void TFormLogo::showAtOnce() {
 
 void TFormLogo::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(rect(), image1_);
+    painter.drawImage(rect(), picture_);
 }
 
 void TFormLogo::showEvent(QShowEvent* event) {

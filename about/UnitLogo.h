@@ -28,7 +28,7 @@ public:
 
     // The splash picture, painted by the window itself: a child widget or a label
     // would cost the first window several milliseconds.
-    const QImage& Image1() const { return image1_; }
+    const QImage& Image1() const { return picture_; }
     QTimer& Timer() { return timer_; }
     TWave& Wave() { return wave_; }
     bool timeUp() const { return timeUp_; }
@@ -45,7 +45,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    QImage image1_;
+    QImage picture_;
     QTimer timer_;
     TWave wave_;
     QString appDir_;

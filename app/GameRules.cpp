@@ -14,7 +14,7 @@ constexpr int kRoundLeadIn = 2;
 constexpr int kMistakeLeadIn = 6;
 constexpr int kTimeLimitTicks = 10;
 
-enum InfoLine { kStatusLine = 1, kScoreLine, kSequenceLine, kMistakesLine, kTimeLine };
+enum InfoLine { kTurnLine = 1, kScoreLine, kSequenceLine, kMistakesLine, kTimeLine };
 
 std::uint32_t timeOfDaySeed() {
     return static_cast<std::uint32_t>(QTime::currentTime().msecsSinceStartOfDay());
@@ -80,7 +80,7 @@ void GameRules::PlayClick() {
         view_.setTimeTimerInterval(config_.Delay / 10);
     showPos_ = -kNewGameLeadIn;
     showLit_ = false;
-    view_.setInfoLine(kStatusLine, QStringLiteral("PC turn"));
+    view_.setInfoLine(kTurnLine, QStringLiteral("PC turn"));
     startShowTimer();
     view_.showControlPicture(1, Picture::Up);
 }
@@ -109,7 +109,7 @@ void GameRules::ShowTimerTimer() {
         if (showPos_ == seqLength_) {
             stopShowTimer();
             view_.setInfoLine(kSequenceLine, sequenceText(0));
-            view_.setInfoLine(kStatusLine, QStringLiteral("Your turn"));
+            view_.setInfoLine(kTurnLine, QStringLiteral("Your turn"));
             playerTurn_ = true;
             playerPos_ = 0;
         }
@@ -126,7 +126,7 @@ void GameRules::ShowTimerTimer() {
 }
 
 void GameRules::beginRoundDisplay() {
-    view_.setInfoLine(kStatusLine, QStringLiteral("PC turn"));
+    view_.setInfoLine(kTurnLine, QStringLiteral("PC turn"));
     view_.setInfoLine(kScoreLine, QStringLiteral("Score: %1").arg(Score()));
     if (config_.PlayerTime != 0) view_.setInfoLine(kTimeLine, QStringLiteral("Timer: Paused"));
     view_.hideMarks();
@@ -178,7 +178,7 @@ void GameRules::rightPress() {
 }
 
 void GameRules::wrongPress(int n, int due) {
-    view_.setInfoLine(kStatusLine, QStringLiteral("Wrong button !!"));
+    view_.setInfoLine(kTurnLine, QStringLiteral("Wrong button !!"));
     playIfSounds(GameSound::Mistake);
     view_.showMark(n, MarkKind::No);
     view_.showMark(due, MarkKind::Yes);
@@ -202,7 +202,7 @@ void GameRules::ButtonUp(int n) {
     if (!(playerTurn_ || afterLastPress) || !playing_ || !config_.buttonEnabled(n)) return;
     setButtonPicture(n, Picture::Up);
     if (afterLastPress && !playerTurn_ && showPos_ <= 0) {
-        view_.setInfoLine(kStatusLine, QStringLiteral("PC turn"));
+        view_.setInfoLine(kTurnLine, QStringLiteral("PC turn"));
         view_.setInfoLine(kScoreLine, QStringLiteral("Score: %1").arg(Score()));
         view_.setInfoLine(kSequenceLine, sequenceText(0));
     }
@@ -235,7 +235,7 @@ void GameRules::TimeTimerTimer() {
     if (timeTicks_ != kTimeLimitTicks) return;
 
     view_.setInfoLine(kTimeLine, QStringLiteral("Timer: 100 %"));
-    view_.setInfoLine(kStatusLine, QStringLiteral("Time Over !!"));
+    view_.setInfoLine(kTurnLine, QStringLiteral("Time Over !!"));
     view_.showMark(sequenceAt(playerPos_ + 1), MarkKind::Time);
     stopTimeTimer();
     timeTicks_ = 0;
@@ -284,7 +284,7 @@ void GameRules::idleBoard() {
     playerTurn_ = false;
     stopShowTimer();
     stopTimeTimer();
-    for (int line = kStatusLine; line <= kTimeLine; ++line) view_.setInfoLine(line, QString());
+    for (int line = kTurnLine; line <= kTimeLine; ++line) view_.setInfoLine(line, QString());
     for (int n = 1; n <= 9; ++n) setButtonPicture(n, Picture::Up);
 }
 

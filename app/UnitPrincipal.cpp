@@ -74,15 +74,8 @@ void TFormPrincipal::createBackground() {
     Background = new SkinImage(this);
     Background->setObjectName(QStringLiteral("Background"));
     Background->setGeometry(QRect(QPoint(0, 0), BoardLayout::kWindow));
-    Background->onPress = [this](Qt::MouseButton, QPoint p) {
-        if (!DragMover::compositorMoves(this)) drag_.press(p.x(), p.y(), x(), y());
-    };
-    Background->onMove = [this](Qt::MouseButton, QPoint p) {
-        if (const auto to = drag_.move(p.x(), p.y())) {
-            move(*to);
-            drag_.settle(x(), y());
-        }
-    };
+    Background->onPress = [this](Qt::MouseButton, QPoint p) { drag_.press(p.x(), p.y()); };
+    Background->onMove = [this](Qt::MouseButton, QPoint p) { drag_.move(p.x(), p.y()); };
     Background->onRelease = [this](Qt::MouseButton, QPoint) { drag_.release(); };
 }
 

@@ -10,12 +10,12 @@
 
 #include "BoardView.h"
 #include "ConfigRecord.h"
-#include "DragMover.h"
 #include "GameRules.h"
 #include "KeypadKeys.h"
 #include "PrincipalPrompts.h"
 #include "SchemeSounds.h"
 #include "SkinHolders.h"
+#include "WindowDrag.h"
 
 class QAction;
 class QDialog;
@@ -145,7 +145,7 @@ private:
 
     QTimer ShowTimer;
     QTimer TimeTimer;
-    DragMover drag_;
+    WindowDrag drag_{this};
     KeypadKeys keys_;
 
     QAction* Play = nullptr;

@@ -1,14 +1,15 @@
 #include "EmbeddedArt.h"
 
+#include <QBuffer>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
-#include <QtEndian>
 
 #include "FileSink.h"
 #include "SkinTheme.h"
 #include "SoundDesign.h"
 #include "StrokeFont.h"
+#include "UWave.h"
 #include "WavWriter.h"
 
 const QColor EmbeddedArt::kAboutPanel(246, 242, 228);
@@ -134,9 +135,12 @@ QImage EmbeddedArt::appIcon(int size) {
 QByteArray EmbeddedArt::logoWave() {
     const QByteArray riff =
         WavWriter::pcm16Mono(SoundDesign::logoJingle(), SoundDesign::kSampleRate);
-    char size[4];
-    qToLittleEndian(static_cast<qint32>(riff.size()), size);
-    return QByteArray(size, 4) + riff;
+    TWaveData wave;
+    wave.SetData(static_cast<qint32>(riff.size()), riff.constData());
+    QBuffer stored;
+    stored.open(QIODevice::WriteOnly);
+    wave.writeStored(stored);
+    return stored.data();
 }
 
 int EmbeddedArt::writeAll(const QString& dir) {

@@ -14,7 +14,7 @@ public:
     static QImage aboutBackground();       // 362 x 202
     static QImage aboutButton(bool down);  // 89 x 25
     static QImage appIcon(int size);       // square, with alpha
-    // The stored wave: int32 little-endian size N, then the N-byte RIFF/WAVE image.
+    // The jingle in the stored form the splash reads back (TWaveData).
     static QByteArray logoWave();
 
     // Writes every file above into `dir`; returns the number of files written.

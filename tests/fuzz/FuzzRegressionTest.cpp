@@ -13,7 +13,6 @@ extern "C" int zeltoFuzzLabelsTxt(const std::uint8_t*, std::size_t);
 extern "C" int zeltoFuzzPicture(const std::uint8_t*, std::size_t);
 extern "C" int zeltoFuzzJpeg(const std::uint8_t*, std::size_t);
 extern "C" int zeltoFuzzWaveData(const std::uint8_t*, std::size_t);
-extern "C" int zeltoFuzzExecLine(const std::uint8_t*, std::size_t);
 
 using FuzzReplay::replay;
 
@@ -35,10 +34,6 @@ TEST(FuzzRegression, JpegSurvivesEveryKnownFile) {
 
 TEST(FuzzRegression, WaveDataSurvivesEveryKnownStoredForm) {
     replay(QStringLiteral("WaveData"), zeltoFuzzWaveData);
-}
-
-TEST(FuzzRegression, ExecLineSurvivesEveryKnownCommand) {
-    replay(QStringLiteral("ExecLine"), zeltoFuzzExecLine);
 }
 
 TEST(FuzzSupportTest, FailedCheckAbortsWithItsReason) {

@@ -1,0 +1,1 @@
+// Never compiled: the layer check only configures this project.
