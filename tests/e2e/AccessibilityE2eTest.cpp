@@ -1,5 +1,6 @@
 // The real game as a screen reader meets it: on a private session bus with AT-SPI's
 // accessibility bus, its tree walked and its buttons pressed through libatspi.
+#include <algorithm>
 #include <map>
 
 #include "AtspiBus.h"
@@ -25,15 +26,17 @@ protected:
         if (!bus->start(QStringLiteral(ATSPI_BUS_LAUNCHER))) return;
         // Listening before the game starts: it asks at start-up which events anyone hears.
         lit = new AtspiEventLog("object:state-changed:checked");
+        enabling = new AtspiEventLog("object:state-changed:enabled");
     }
     static void TearDownTestSuite() {
+        delete enabling;
         delete lit;
         delete bus;
     }
 
     void SetUp() override {
         ASSERT_TRUE(bus->error().isEmpty()) << bus->error().toStdString();
-        ASSERT_TRUE(lit->listening());
+        ASSERT_TRUE(lit->listening() && enabling->listening());
         GameFixture::SetUp();
         x.setGameEnv(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), bus->sessionAddress());
         x.setGameEnv(QStringLiteral("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"), QStringLiteral("1"));
@@ -101,12 +104,14 @@ protected:
 
     static AtspiBus* bus;
     static AtspiEventLog* lit;
+    static AtspiEventLog* enabling;
     AtspiNode app;
     std::map<QString, AtspiNode> buttons;
 };
 
 AtspiBus* AccessibilityE2eTest::bus = nullptr;
 AtspiEventLog* AccessibilityE2eTest::lit = nullptr;
+AtspiEventLog* AccessibilityE2eTest::enabling = nullptr;
 
 // Every picture button is named and pressable; a press starts a game, the lit buttons
 // pressed in order score, and what responds follows the game.
@@ -125,11 +130,20 @@ TEST_F(AccessibilityE2eTest, AGamePlayedThroughTheAccessibilityBus) {
     EXPECT_EQ(respondingBoardButtons(), 0);
 
     const std::size_t before = lit->events().size();
+    const std::size_t toldBefore = enabling->events().size();
     ASSERT_TRUE(button(kControls[0]).act(kPress));
     ASSERT_TRUE(waitFor([&] {
         return respondingControls() == QList<int>{2, 7, 8};
     })) << "no game started";
     for (const QString& icon : kIcons) EXPECT_TRUE(enabled(button(icon))) << icon.toStdString();
+    // A screen reader is told, not only answered when it asks.
+    const QString abort = button(kControls[1]).path();
+    EXPECT_TRUE(waitFor([&] {
+        const auto& told = enabling->events();
+        return std::any_of(told.begin() + toldBefore, told.end(), [&](const auto& event) {
+            return event.source == abort && event.detail == 1;
+        });
+    })) << "no event: the abort control responds";
 
     // Each round: the buttons lit while the board does not respond, then pressed.
     std::size_t heard = before;
