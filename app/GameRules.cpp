@@ -145,9 +145,15 @@ void GameRules::startShow(int leadIn) {
 
 // ---- Player input ----
 
+// Only in the player's turn, and not while the button is shown down: a held key's
+// repeats press again only once it is up.
+bool GameRules::buttonResponds(int n) const {
+    if (n < 1 || n > 9) return false;
+    return playerTurn_ && playing_ && config_.buttonEnabled(n) && !buttonDown_[n - 1];
+}
+
 void GameRules::ButtonDown(int n) {
-    if (n < 1 || n > 9) return;
-    if (!playerTurn_ || !playing_ || !config_.buttonEnabled(n) || buttonDown_[n - 1]) return;
+    if (!buttonResponds(n)) return;
     setButtonPicture(n, Picture::Down);
     playIfSounds(buttonSound(n));
     ++playerPos_;

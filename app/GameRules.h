@@ -45,6 +45,8 @@ public:
 
     // Whether control n (1..8) responds now.
     static bool controlResponds(int n, bool playing);
+    // Whether a press of board button n (1..9) counts now.
+    bool buttonResponds(int n) const;
 
     bool Playing() const { return playing_; }
     bool PlayerTurn() const { return playerTurn_; }

@@ -56,10 +56,12 @@ const QCursor& PrincipalComponents::cursor(bool answers) {
     return answers ? active : inactive;
 }
 
-// A picture that responds to the mouse; a hint makes it a control or icon.
+// A picture that responds to the mouse, a button to screen readers; a hint makes it a
+// control or icon.
 SkinImage* PrincipalComponents::createImage(QWidget* window, const QString& name,
                                             const QRect& geometry, const QString& hint) {
     auto* image = new SkinImage(window);
+    image->makeButton();
     image->setObjectName(name);
     image->setGeometry(geometry);
     if (hint.isEmpty()) return image;

@@ -265,15 +265,26 @@ void TFormPrincipal::closeEvent(QCloseEvent* event) {
 
 void TFormPrincipal::ButtonDown(int n) {
     rules_.ButtonDown(n);
+    showWhatResponds();
 }
 void TFormPrincipal::ButtonUp(int n) {
     rules_.ButtonUp(n);
+    showWhatResponds();
 }
 void TFormPrincipal::ShowTimerTimer() {
     rules_.ShowTimerTimer();
+    showWhatResponds();
 }
 void TFormPrincipal::TimeTimerTimer() {
     rules_.TimeTimerTimer();
+    showWhatResponds();
+}
+
+// What answers a press now, for screen readers; the mouse pointer shows it to the eye.
+void TFormPrincipal::showWhatResponds() {
+    for (int n = 1; n <= 8; ++n)
+        ControlImages[n - 1]->setResponds(GameRules::controlResponds(n, rules_.Playing()));
+    for (int n = 1; n <= 9; ++n) ButtonImages[n - 1]->setResponds(rules_.buttonResponds(n));
 }
 
 void TFormPrincipal::ControlDown(int n) {
@@ -340,6 +351,7 @@ void TFormPrincipal::setGameMode(bool playing) {
         ControlImages[n - 1]->setCursor(PrincipalComponents::cursor(!playing));
     ControlImages[1]->setCursor(PrincipalComponents::cursor(playing));
     for (SkinImage* button : ButtonImages) button->setCursor(PrincipalComponents::cursor(playing));
+    showWhatResponds();
 }
 
 void TFormPrincipal::startShowTimer(int intervalMs) {
@@ -402,6 +414,7 @@ void TFormPrincipal::showBoardButtons() {
 
 void TFormPrincipal::ShowButtonPicture(int n, Picture picture) {
     ButtonImages[n - 1]->setPicture(Sources.button(n, picture));
+    ButtonImages[n - 1]->setLit(picture == Picture::Down);
 }
 
 void TFormPrincipal::ShowControlPicture(int n, Picture picture) {

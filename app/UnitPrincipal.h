@@ -124,6 +124,7 @@ private:
     void rereadConfig();
     bool runSettingsDialog(QDialog* dialog);
     void showBoardButtons();
+    void showWhatResponds();
     void applySkin(const SkinPictures& pictures);
     void styleInfoLines(const LabelStyle& style);
 

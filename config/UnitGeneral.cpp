@@ -35,6 +35,14 @@ QScrollBar* makeScrollBar(QWidget* parent, const QString& name, const QRect& geo
 std::uint8_t flag(bool on) {
     return on ? 1 : 0;
 }
+
+// The label names its input for screen readers, without the colon it ends in on screen.
+void nameBy(QLabel* label, QWidget* input) {
+    label->setBuddy(input);
+    QString name = label->text();
+    if (name.endsWith(QLatin1Char(':'))) name.chop(1);
+    input->setAccessibleName(name.trimmed());
+}
 }  // namespace
 
 TFormGeneral::TFormGeneral(WaveOutput& wave, QWidget* parent)
@@ -55,6 +63,19 @@ TFormGeneral::TFormGeneral(WaveOutput& wave, QWidget* parent)
     connect(ButtonOk, &QPushButton::clicked, this, &TFormGeneral::ButtonOkClick);
     connect(ButtonCancel, &QPushButton::clicked, this, &TFormGeneral::ButtonCancelClick);
     arrangeTabOrder();
+    nameInputs();
+}
+
+// The check boxes have no caption: each is named after the board button it stands for,
+// under the label of the square they form.
+void TFormGeneral::nameInputs() {
+    const QString caption = findChild<QLabel*>(QStringLiteral("Label1"))->text();
+    for (int n = 1; n <= 9; ++n) {
+        created_[n - 1]->setAccessibleName(QStringLiteral("Button %1").arg(n));
+        created_[n - 1]->setAccessibleDescription(caption);
+    }
+    nameBy(findChild<QLabel*>(QStringLiteral("Label2")), ScrollBar);
+    nameBy(findChild<QLabel*>(QStringLiteral("Label3")), DelayScrollBar);
 }
 
 // Laid out like the board: 7 8 9 on top, 1 2 3 at the bottom.

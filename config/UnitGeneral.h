@@ -35,6 +35,7 @@ private:
     void createScrollBars();
     void createOptions();
     void arrangeTabOrder();
+    void nameInputs();
     void fillControls();
     int tickedCount() const;
     void storeControls(ConfigRecord& rec) const;

@@ -1,7 +1,18 @@
 #include "SkinImage.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
+
+#include "SkinImageAccessible.h"
+
+namespace {
+void announce(QObject* object, const QAccessible::State& changed) {
+    QAccessibleStateChangeEvent event(object, changed);
+    QAccessible::updateAccessibility(&event);
+}
+}  // namespace
 
 SkinImage::SkinImage(QWidget* parent, bool stretch) : QWidget(parent), stretch_(stretch) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
@@ -10,6 +21,37 @@ SkinImage::SkinImage(QWidget* parent, bool stretch) : QWidget(parent), stretch_(
 void SkinImage::setPicture(const QImage& picture) {
     picture_ = picture;
     update();
+}
+
+void SkinImage::makeButton() {
+    SkinImageAccessible::install();
+    button_ = true;
+}
+
+void SkinImage::setResponds(bool responds) {
+    if (responds == responds_) return;
+    responds_ = responds;
+    QAccessible::State changed;
+    changed.disabled = true;
+    if (button_) announce(this, changed);
+}
+
+void SkinImage::setLit(bool lit) {
+    if (lit == lit_) return;
+    lit_ = lit;
+    QAccessible::State changed;
+    changed.pressed = true;
+    changed.checked = true;
+    if (button_) announce(this, changed);
+}
+
+// A click on a window that a modal dialog blocks reaches nothing, nor does this.
+void SkinImage::click() {
+    const QWidget* modal = QApplication::activeModalWidget();
+    if (modal && modal != window()) return;
+    const QPoint centre = rect().center();
+    if (onPress) onPress(Qt::LeftButton, centre);
+    if (onRelease) onRelease(Qt::LeftButton, centre);
 }
 
 void SkinImage::paintEvent(QPaintEvent*) {

@@ -1,6 +1,8 @@
 #pragma once
 // A picture of the main window: the background, a board button, a control, an icon or
 // a mark. Shows its own copy of a picture, stretched to its size unless told not to.
+// Made a button, it is one to screen readers too: they can press it and hear whether it
+// responds now and whether it is lit.
 #include <functional>
 
 #include <QImage>
@@ -20,6 +22,17 @@ public:
     MouseHandler onRelease;
     MouseHandler onMove;
 
+    // Before anything asks for its accessible interface.
+    void makeButton();
+    bool isButton() const { return button_; }
+    // What the game's rules say; the widget stays enabled, so every click still reaches them.
+    void setResponds(bool responds);
+    bool responds() const { return responds_; }
+    void setLit(bool lit);
+    bool lit() const { return lit_; }
+    // What a left click does, unless a modal window keeps the mouse from this one.
+    void click();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -30,4 +43,7 @@ protected:
 private:
     QImage picture_;
     bool stretch_;
+    bool button_ = false;
+    bool responds_ = true;
+    bool lit_ = false;
 };

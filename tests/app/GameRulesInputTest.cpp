@@ -59,6 +59,23 @@ TEST_F(PlayerInput, HeldButtonOrKeyRepeatCountsOnePress) {
     EXPECT_EQ(rules.PlayerPos(), 2) << "a new press after the release is judged";
 }
 
+// What screen readers are told responds: enabled buttons in the player's turn, each while up.
+TEST_F(PlayerInput, ButtonsRespondOnlyInThePlayersTurnWhileUpAndEnabled) {
+    enableOnly({1, 2, 3});
+    rules.PlayClick();
+    EXPECT_FALSE(rules.buttonResponds(1)) << "the computer's turn";
+    tickUntilPlayerTurn();
+    playRound();
+    EXPECT_FALSE(rules.buttonResponds(rules.sequenceAt(1))) << "the computer's turn again";
+    tickUntilPlayerTurn();  // a round of two
+    const int b = rules.sequenceAt(1);
+    EXPECT_TRUE(rules.buttonResponds(b));
+    EXPECT_FALSE(rules.buttonResponds(9)) << "not in the game";
+    EXPECT_FALSE(rules.buttonResponds(0) || rules.buttonResponds(10));
+    rules.ButtonDown(b);
+    EXPECT_FALSE(rules.buttonResponds(b)) << "held down";
+}
+
 TEST_F(PlayerInput, PressesDuringTheComputersTurnDoNothing) {
     rules.PlayClick();
     for (int tick = 0; tick < 5; ++tick) {

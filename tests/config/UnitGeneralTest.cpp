@@ -2,6 +2,7 @@
 // Ok, the two-button rule, the click sounds and the failures of the file.
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
@@ -125,6 +126,28 @@ TEST_F(GeneralTest, TabOrderFollowsTheTable) {
         "AltSeqModeCheckBox", "DelayScrollBar"};
     for (qsizetype i = 1; i < order.size(); ++i)
         EXPECT_EQ(nextTabStop(child(order[i - 1])), child(order[i])) << order[i - 1].toStdString();
+}
+
+// A screen reader names every input by what the dialog shows with it, the first one
+// the focus lands on included; nothing on screen changes.
+TEST_F(GeneralTest, EveryInputIsNamedByItsLabel) {
+    auto name = [](QWidget* w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+    };
+    QWidget* first = nextTabStop(&form);
+    QWidget* w = first;
+    do {
+        EXPECT_FALSE(name(w).isEmpty()) << w->objectName().toStdString();
+        w = nextTabStop(w);
+    } while (w != first);
+    EXPECT_EQ(first, form.buttonCheckBox(1));
+    for (int n = 1; n <= 9; ++n) {
+        EXPECT_EQ(name(form.buttonCheckBox(n)), QStringLiteral("Button %1").arg(n));
+        EXPECT_TRUE(form.buttonCheckBox(n)->text().isEmpty());
+    }
+    EXPECT_EQ(name(bar("ScrollBar")), QStringLiteral("Mistakes allowed"));
+    EXPECT_EQ(name(bar("DelayScrollBar")), QStringLiteral("Interval time"));
+    EXPECT_EQ(child<QLabel>(QStringLiteral("Label2"))->buddy(), bar("ScrollBar"));
 }
 
 TEST_F(GeneralTest, ShowingFillsEveryControlFromTheFile) {

@@ -145,6 +145,61 @@ TEST_F(PrincipalWindowTest, ScreenReadersFindNamesAndTheInfoLinesText) {
     }
 }
 
+// A screen reader presses the pictures as a left click does, and finds which of them
+// respond in each state of a game and which board button the computer lights. (Qt hands
+// out the change events only to a live bridge: the end-to-end test hears those.)
+TEST_F(PrincipalWindowTest, ScreenReadersPressAndFindWhatRespondsAndWhatIsLit) {
+    game.writeQuickRules();
+    ASSERT_TRUE(start());
+    auto ai = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w); };
+    auto responds = [&](QWidget* w) { return !ai(w)->state().disabled; };
+    auto press = [&](QWidget* w) {
+        ai(w)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCoreApplication::processEvents();
+    };
+    QWidget* icon1 = principal->findChild<QWidget*>(QStringLiteral("Icon1Image"));
+    for (QWidget* part : std::initializer_list<QWidget*>{principal->buttonImage(5),
+                                                         principal->controlImage(8), icon1}) {
+        EXPECT_EQ(ai(part)->role(), QAccessible::Button) << part->objectName().toStdString();
+        ASSERT_NE(ai(part)->actionInterface(), nullptr);
+        EXPECT_TRUE(ai(part)->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::pressAction()));
+    }
+    EXPECT_NE(ai(principal->findChild<QWidget*>(QStringLiteral("Background")))->role(),
+              QAccessible::Button);
+    EXPECT_NE(ai(principal->markImage(1))->role(), QAccessible::Button);
+
+    EXPECT_TRUE(responds(principal->controlImage(1)) && responds(icon1));
+    EXPECT_FALSE(responds(principal->controlImage(2)) || responds(principal->buttonImage(1)));
+    wave.files.clear();
+    press(principal->controlImage(1));
+    ASSERT_TRUE(principal->rules().Playing()) << "the press started a game";
+    EXPECT_EQ(wave.files.size(), 1) << "with the click of a mouse press";
+    EXPECT_FALSE(responds(principal->controlImage(1)) || responds(principal->controlImage(3)));
+    EXPECT_TRUE(responds(principal->controlImage(2)) && responds(principal->controlImage(7)));
+    EXPECT_FALSE(responds(principal->buttonImage(1))) << "not in the computer's turn";
+
+    const int due = principal->rules().sequenceAt(1);
+    QWidget* dueButton = principal->buttonImage(due);
+    while (!principal->rules().ShowLit()) principal->ShowTimerTimer();
+    EXPECT_TRUE(ai(dueButton)->state().pressed);
+    principal->ShowTimerTimer();
+    EXPECT_FALSE(ai(dueButton)->state().pressed);
+    ASSERT_TRUE(principal->rules().PlayerTurn());
+    EXPECT_TRUE(responds(dueButton));
+
+    press(dueButton);
+    EXPECT_EQ(principal->rules().Score(), 1);
+    EXPECT_FALSE(responds(dueButton)) << "the computer's turn again";
+
+    // A modal dialog keeps a press from the window, as it keeps the mouse: no quit question.
+    closer.onDialog = [&](QDialog*) { press(principal->controlImage(2)); };
+    principal->StatisticClick();
+    EXPECT_EQ(closer.dialogs.size(), 1);
+    EXPECT_TRUE(closer.boxes.isEmpty());
+    EXPECT_TRUE(principal->rules().Playing());
+}
+
 // Whatever font the desktop has, no dialog cuts off a caption, a label or the records'
 // description: a wide font is set a little smaller instead.
 TEST_F(PrincipalWindowTest, EveryDialogTextFitsItsPlace) {
