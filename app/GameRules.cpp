@@ -4,6 +4,7 @@
 
 #include <QTime>
 
+#include "ClickSound.h"
 #include "MusicPlayer.h"
 #include "RecordTable.h"
 
@@ -120,7 +121,7 @@ void GameRules::ShowTimerTimer() {
     if (showPos_ == 1) beginRoundDisplay();
     const int b = sequenceAt(showPos_);
     setButtonPicture(b, Picture::Down);
-    playIfSounds(buttonSound(b));
+    playIfSoundsOn(sounds_, config_, buttonSound(b));
     view_.setInfoLine(kSequenceLine, sequenceText(showPos_));
     showLit_ = true;
 }
@@ -149,7 +150,7 @@ void GameRules::ButtonDown(int n) {
     if (n < 1 || n > 9) return;
     if (!playerTurn_ || !playing_ || !config_.buttonEnabled(n) || buttonDown_[n - 1]) return;
     setButtonPicture(n, Picture::Down);
-    playIfSounds(buttonSound(n));
+    playIfSoundsOn(sounds_, config_, buttonSound(n));
     ++playerPos_;
     const int due = sequenceAt(playerPos_);
     if (n == due)
@@ -179,7 +180,7 @@ void GameRules::rightPress() {
 
 void GameRules::wrongPress(int n, int due) {
     view_.setInfoLine(kStatusLine, QStringLiteral("Wrong button !!"));
-    playIfSounds(GameSound::Mistake);
+    playIfSoundsOn(sounds_, config_, GameSound::Mistake);
     view_.showMark(n, MarkKind::No);
     view_.showMark(due, MarkKind::Yes);
     if (mistakesLeft_ == 0) {
@@ -239,7 +240,7 @@ void GameRules::TimeTimerTimer() {
     view_.showMark(sequenceAt(playerPos_ + 1), MarkKind::Time);
     stopTimeTimer();
     timeTicks_ = 0;
-    playIfSounds(GameSound::TimeOver);
+    playIfSoundsOn(sounds_, config_, GameSound::TimeOver);
     if (mistakesLeft_ == 0) {
         GameLost();
         return;
@@ -365,10 +366,6 @@ void GameRules::stopTimeTimer() {
     view_.stopTimeTimer();
 }
 
-void GameRules::playIfSounds(GameSound sound) {
-    if (config_.soundsOn()) sounds_.play(sound);
-}
-
 void GameRules::Click() {
-    playIfSounds(GameSound::Click);
+    playIfSoundsOn(sounds_, config_, GameSound::Click);
 }
