@@ -47,9 +47,9 @@ bool DataTool::parse(const QStringList& args, Options& out, QString& error) {
 }
 
 int DataTool::writeSounds(const QString& appDir) {
+    const AppDirLayout layout(appDir);
     int written = 0;
     for (const SoundScheme& scheme : {SoundDesign::defaultSounds(), SoundDesign::chimes()}) {
-        const AppDirLayout layout(appDir);
         FileSink::makeDir(layout.schemeDir(scheme.name));
         for (const SoundFile& f : scheme.files) {
             FileSink::write(layout.soundFile(scheme.name, f.sound),
