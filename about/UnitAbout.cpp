@@ -8,6 +8,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
+#include "AppDirLayout.h"
 #include "CentreOnScreen.h"
 #include "ClickSound.h"
 #include "ConfigFile.h"
@@ -145,7 +146,7 @@ QLabel* TFormAbout::makeLink(const QString& name, const QString& text, const QSt
 void TFormAbout::setAppDir(const QString& appDir) {
     appDir_ = appDir;
     // Also here, so the link is right even when a showing stops at a read error.
-    contactPage_.setUrl(appDir_ + QStringLiteral("/Help docs/Contact.html"));
+    contactPage_.setUrl(AppDirLayout(appDir_).contactPage());
 }
 
 void TFormAbout::showEvent(QShowEvent* event) {
@@ -163,7 +164,7 @@ void TFormAbout::FormShow() {
     }
     centreOnScreen(this, size());
     closeButton_->setPixmap(buttonUp_);
-    contactPage_.setUrl(appDir_ + QStringLiteral("/Help docs/Contact.html"));
+    contactPage_.setUrl(AppDirLayout(appDir_).contactPage());
     drag_.release();
 }
 

@@ -4,6 +4,7 @@
 
 #include <QTime>
 
+#include "ClickSound.h"
 #include "MusicPlayer.h"
 #include "RecordTable.h"
 
@@ -120,7 +121,7 @@ void GameRules::ShowTimerTimer() {
     if (showPos_ == 1) beginRoundDisplay();
     const int b = sequenceAt(showPos_);
     setButtonPicture(b, Picture::Down);
-    playIfSounds(buttonSound(b));
+    playIfSoundsOn(sounds_, config_, buttonSound(b));
     view_.setInfoLine(kSequenceLine, sequenceText(showPos_));
     showLit_ = true;
 }
@@ -155,7 +156,7 @@ bool GameRules::buttonResponds(int n) const {
 void GameRules::ButtonDown(int n) {
     if (!buttonResponds(n)) return;
     setButtonPicture(n, Picture::Down);
-    playIfSounds(buttonSound(n));
+    playIfSoundsOn(sounds_, config_, buttonSound(n));
     ++playerPos_;
     const int due = sequenceAt(playerPos_);
     if (n == due)
@@ -185,7 +186,7 @@ void GameRules::rightPress() {
 
 void GameRules::wrongPress(int n, int due) {
     view_.setInfoLine(kTurnLine, QStringLiteral("Wrong button !!"));
-    playIfSounds(GameSound::Mistake);
+    playIfSoundsOn(sounds_, config_, GameSound::Mistake);
     view_.showMark(n, MarkKind::No);
     view_.showMark(due, MarkKind::Yes);
     if (mistakesLeft_ == 0) {
@@ -245,7 +246,7 @@ void GameRules::TimeTimerTimer() {
     view_.showMark(sequenceAt(playerPos_ + 1), MarkKind::Time);
     stopTimeTimer();
     timeTicks_ = 0;
-    playIfSounds(GameSound::TimeOver);
+    playIfSoundsOn(sounds_, config_, GameSound::TimeOver);
     if (mistakesLeft_ == 0) {
         GameLost();
         return;
@@ -371,10 +372,6 @@ void GameRules::stopTimeTimer() {
     view_.stopTimeTimer();
 }
 
-void GameRules::playIfSounds(GameSound sound) {
-    if (config_.soundsOn()) sounds_.play(sound);
-}
-
 void GameRules::Click() {
-    playIfSounds(GameSound::Click);
+    playIfSoundsOn(sounds_, config_, GameSound::Click);
 }

@@ -83,7 +83,6 @@ private:
     void startTimeTimer();
     void stopTimeTimer();
     void stopShowTimer();
-    void playIfSounds(GameSound sound);
     void returnToIdle();
     void idleBoard();
     void startMusic();

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMessageBox>
 
+#include "AppDirLayout.h"
 #include "BoardLayout.h"
 #include "CentreOnScreen.h"
 #include "ConfigCheck.h"
@@ -19,7 +20,6 @@
 #include "PrincipalComponents.h"
 #include "SkinFallback.h"
 #include "SkinImage.h"
-#include "SoundPaths.h"
 #include "UnitAbout.h"
 #include "UnitGeneral.h"
 #include "UnitLogo.h"
@@ -184,7 +184,7 @@ bool TFormPrincipal::FormShow() {
 void TFormPrincipal::applySettings(const ConfigRecord& settings) {
     rules_.setSettings(settings);
     sounds_.setScheme(appDir_, settings.SoundScheme.text());
-    music_->setFileName(SoundPaths::music(appDir_, settings.MusicFile.text()));
+    music_->setFileName(AppDirLayout(appDir_).musicFile(settings.MusicFile.text()));
 }
 
 void TFormPrincipal::rereadConfig() {
@@ -244,7 +244,7 @@ void TFormPrincipal::StatisticClick() {
 }
 
 void TFormPrincipal::IndexClick() {
-    GoToWeb->setUrl(appDir_ + QStringLiteral("/Zelto 2000 Help.html"));
+    GoToWeb->setUrl(AppDirLayout(appDir_).helpPage());
     GoToWeb->Go();
 }
 

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "AppDirLayout.h"
 #include "FilePath.h"
 #include "FolderList.h"
 #include "GameTitle.h"
@@ -41,7 +42,7 @@ TFormMusic::TFormMusic(WaveOutput& wave, std::unique_ptr<MusicPlayer> preview, Q
 TFormMusic::~TFormMusic() = default;
 
 QString TFormMusic::musicDir() const {
-    return FilePath::join(appDir(), QStringLiteral("Music"));
+    return AppDirLayout(appDir()).musicDir();
 }
 
 void TFormMusic::setButtons(bool play, bool pause, bool stop) {
@@ -78,7 +79,7 @@ void TFormMusic::FileListBoxClick() {
     ButtonOk->setEnabled(recordRead());
     setButtons(true, false, false);
     selected_ = list_->selectedItems().first()->text();
-    MediaPlayer->setFileName(FilePath::join(musicDir(), selected_));
+    MediaPlayer->setFileName(AppDirLayout(appDir()).musicFile(selected_));
     // Opening closes what was open, so a preview that was playing stops.
     attempt([this] { MediaPlayer->open(); });
 }
@@ -108,7 +109,7 @@ void TFormMusic::ButtonStopClick() {
 void TFormMusic::ButtonOkClick() {
     if (!recordRead() || selected_.isEmpty()) return;
     clickSound();
-    if (!FilePath::isFile(FilePath::join(musicDir(), selected_))) {
+    if (!FilePath::isFile(AppDirLayout(appDir()).musicFile(selected_))) {
         reportGone(QStringLiteral("The music %1 no longer exists.").arg(selected_));
         FormClose();
         FormShow();

@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "AppDirLayout.h"
 #include "FilePath.h"
 #include "FolderList.h"
-#include "SoundPaths.h"
 #include "WaveOutput.h"
 
 TFormSounds::TFormSounds(WaveOutput& wave, QWidget* parent)
@@ -36,7 +36,7 @@ void TFormSounds::FormShow() {
     const QSignalBlocker blocker(list_);
     list_->clear();
     if (!readRecordAndCentre()) return;
-    list_->addItems(FolderList::subfolders(FilePath::join(appDir(), QStringLiteral("Sounds"))));
+    list_->addItems(FolderList::subfolders(AppDirLayout(appDir()).soundsDir()));
     list_->setCurrentIndex(QModelIndex());
     list_->clearSelection();
 }
@@ -54,12 +54,12 @@ void TFormSounds::ListBoxClick() {
 
 // Previews always sound, whatever the sounds setting says.
 void TFormSounds::ButtonClick(int n) {
-    wave().playFile(SoundPaths::board(appDir(), selected_, n));
+    wave().playFile(AppDirLayout(appDir()).soundFile(selected_, buttonSound(n)));
 }
 
 void TFormSounds::ButtonOkClick() {
     if (!recordRead() || selected_.isEmpty()) return;
-    if (!FilePath::isDir(FilePath::join(appDir(), QStringLiteral("Sounds/") + selected_))) {
+    if (!FilePath::isDir(AppDirLayout(appDir()).schemeDir(selected_))) {
         reportGone(QStringLiteral("The sounds %1 no longer exist.").arg(selected_));
         FormShow();
         return;

@@ -13,12 +13,12 @@
 
 #include <SDL_mixer.h>
 
+#include "AppDirLayout.h"
 #include "FirstBufferClock.h"
 #include "MixerDevice.h"
 #include "MixerWaveOutput.h"
 #include "PulseServer.h"
 #include "SinkRecorder.h"
-#include "SoundPaths.h"
 
 namespace {
 double median(std::vector<double> v) {
@@ -82,8 +82,8 @@ public:
 
 private:
     void play(int press) {
-        wave_.playFile(SoundPaths::board(QStringLiteral(ZELTO_APPDIR),
-                                         QStringLiteral("Default Sounds"), 1 + press % 9));
+        wave_.playFile(AppDirLayout(QStringLiteral(ZELTO_APPDIR))
+                           .soundFile(AppDirLayout::kDefaultSounds, buttonSound(1 + press % 9)));
     }
 
     static void quiet(int ms) {

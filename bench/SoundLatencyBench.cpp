@@ -9,10 +9,10 @@
 
 #include <SDL_mixer.h>
 
+#include "AppDirLayout.h"
 #include "FirstBufferClock.h"
 #include "MixerDevice.h"
 #include "MixerWaveOutput.h"
-#include "SoundPaths.h"
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
@@ -33,8 +33,8 @@ int main(int argc, char* argv[]) {
         Mix_HaltChannel(-1);
         std::this_thread::sleep_for(std::chrono::milliseconds(30 + press % 7));
         const double took = clock.measure([&] {
-            wave.playFile(
-                SoundPaths::board(appDir, QStringLiteral("Default Sounds"), 1 + press % 9));
+            wave.playFile(AppDirLayout(appDir).soundFile(AppDirLayout::kDefaultSounds,
+                                                         buttonSound(1 + press % 9)));
         });
         if (took < 0) {
             std::fprintf(stderr, "a press was never mixed\n");

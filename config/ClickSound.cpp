@@ -1,9 +1,14 @@
 #include "ClickSound.h"
 
 #include "ConfigRecord.h"
-#include "SoundPaths.h"
-#include "WaveOutput.h"
+#include "SchemeSounds.h"
+
+void playIfSoundsOn(SoundPort& sounds, const ConfigRecord& record, GameSound sound) {
+    if (record.soundsOn()) sounds.play(sound);
+}
 
 void playClick(WaveOutput& wave, const ConfigRecord& record, const QString& appDir) {
-    if (record.soundsOn()) wave.playFile(SoundPaths::click(appDir, record.SoundScheme.text()));
+    SchemeSounds sounds(wave);
+    sounds.setScheme(appDir, record.SoundScheme.text());
+    playIfSoundsOn(sounds, record, GameSound::Click);
 }

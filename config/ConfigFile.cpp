@@ -7,8 +7,8 @@
 
 #include <QFile>
 
+#include "AppDirLayout.h"
 #include "ConfigFileOps.h"
-#include "FilePath.h"
 
 namespace {
 
@@ -95,12 +95,8 @@ void syncAll(int fd) {
 
 }  // namespace
 
-QString configPath(const QString& appDir) {
-    return FilePath::join(appDir, QStringLiteral("Config.dat"));
-}
-
 void ReadConfig(const QString& appDir, ConfigRecord& rec) {
-    OpenFile file(configPath(appDir));
+    OpenFile file(AppDirLayout(appDir).configFile());
     QByteArray bytes(kConfigRecordSize, Qt::Uninitialized);
     readAll(file.fd(), bytes.data(), bytes.size());
     file.close();
@@ -109,7 +105,7 @@ void ReadConfig(const QString& appDir, ConfigRecord& rec) {
 
 void WriteConfig(const QString& appDir, const ConfigRecord& rec) {
     const QByteArray bytes = rec.encode();
-    OpenFile file(configPath(appDir));
+    OpenFile file(AppDirLayout(appDir).configFile());
     reserveSpace(file.fd(), bytes.size());
     writeAll(file.fd(), bytes.constData(), bytes.size());
     syncAll(file.fd());

@@ -20,8 +20,6 @@ private:
     QString text_;
 };
 
-QString configPath(const QString& appDir);  // appDir + "/Config.dat"
-
 // Reads the first 80788 bytes into `rec`; throws ConfigIoError. `rec` is only
 // changed when the whole record was read.
 void ReadConfig(const QString& appDir, ConfigRecord& rec);

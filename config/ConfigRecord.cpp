@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstring>
 
+#include "AppDirLayout.h"
+
 namespace {
 constexpr int kOffSoundScheme = 17;
 constexpr int kOffPlayMusic = 273;
@@ -42,6 +44,21 @@ int ConfigRecord::enabledCount() const {
 
 int ConfigRecord::recordIndex(int rank) const {
     return ::recordIndex(categoryButtons(), MistakesAllowed, categoryTime(), categoryAlt(), rank);
+}
+
+ConfigRecord ConfigRecord::defaults() {
+    ConfigRecord r;  // scores, names and reserved bytes all start zeroed
+    r.ButtonEnabled.fill(1);
+    r.PlayerTime = 0;
+    r.MistakesAllowed = 3;
+    r.AltSeqMode = 0;
+    r.Delay = 500;
+    r.PlaySounds = 1;
+    r.PlayMusic = 1;
+    r.SoundScheme.setText(AppDirLayout::kDefaultSounds);
+    r.MusicFile.setText(AppDirLayout::kDefaultMusic);
+    r.SkinName.setText(AppDirLayout::kDefaultSkin);
+    return r;
 }
 
 ConfigRecord ConfigRecord::decode(const QByteArray& bytes) {

@@ -44,6 +44,10 @@ struct ConfigRecord {
     // Index of rank r (1..10) in the tables of this record's category.
     int recordIndex(int rank) const;
 
+    // The settings of Config.dat as shipped: every button, 3 mistakes, 500 ms, sounds and
+    // music on, the default skin, sounds and music; empty record tables.
+    static ConfigRecord defaults();
+
     // `bytes` must hold at least kConfigRecordSize bytes; more are ignored.
     static ConfigRecord decode(const QByteArray& bytes);
     QByteArray encode() const;

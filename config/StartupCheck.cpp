@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "AppDirLayout.h"
 #include "ConfigCheck.h"
 #include "ConfigFile.h"
 #include "FilePath.h"
@@ -16,10 +17,11 @@ Step error(const QString& text) {
 
 StartupCheck::Result StartupCheck::run(const QString& appDir) {
     Result result;
-    if (!FilePath::isFile(configPath(appDir))) {
+    const QString config = AppDirLayout(appDir).configFile();
+    if (!FilePath::isFile(config)) {
         result.stop = true;
         result.steps.push_back(
-            error(QStringLiteral("The file ") + configPath(appDir) +
+            error(QStringLiteral("The file ") + config +
                   QStringLiteral(
                       " is missing. Without that file is impossible to start the application")));
         return result;
@@ -45,6 +47,7 @@ StartupCheck::Result StartupCheck::run(const QString& appDir) {
 // A missing skin, sound scheme or music file is replaced by its default, and that is
 // saved, each in its own write. Safe values chosen for a damaged record stay in memory.
 void StartupCheck::checkNames(const QString& appDir, ConfigRecord& onDisk, Result& result) {
+    const AppDirLayout layout(appDir);
     ConfigRecord& rec = result.settings;
     auto replace = [&](bool missing, const QString& message,
                        const std::function<void(ConfigRecord&)>& setDefault) {
@@ -54,18 +57,18 @@ void StartupCheck::checkNames(const QString& appDir, ConfigRecord& onDisk, Resul
         result.steps.push_back(Step{Step::Kind::Error, message, onDisk});
     };
     const QString skin = rec.SkinName.text();
-    replace(!FilePath::isDir(appDir + QStringLiteral("/Skins/") + skin),
+    replace(!FilePath::isDir(layout.skinDir(skin)),
             QStringLiteral("The skin ") + skin +
                 QStringLiteral(" is missing. It will be replaced for the default skin."),
-            [](ConfigRecord& r) { r.SkinName.setText(kDefaultSkin); });
+            [](ConfigRecord& r) { r.SkinName.setText(AppDirLayout::kDefaultSkin); });
     const QString sounds = rec.SoundScheme.text();
-    replace(!FilePath::isDir(appDir + QStringLiteral("/Sounds/") + sounds),
+    replace(!FilePath::isDir(layout.schemeDir(sounds)),
             QStringLiteral("The sounds ") + sounds +
                 QStringLiteral(" are missing. They will be replaced for the default sounds."),
-            [](ConfigRecord& r) { r.SoundScheme.setText(kDefaultSounds); });
+            [](ConfigRecord& r) { r.SoundScheme.setText(AppDirLayout::kDefaultSounds); });
     const QString music = rec.MusicFile.text();
-    replace(!FilePath::isFile(appDir + QStringLiteral("/Music/") + music),
+    replace(!FilePath::isFile(layout.musicFile(music)),
             QStringLiteral("The music ") + music +
                 QStringLiteral(" is missing. It will be replaced for the default music."),
-            [](ConfigRecord& r) { r.MusicFile.setText(kDefaultMusic); });
+            [](ConfigRecord& r) { r.MusicFile.setText(AppDirLayout::kDefaultMusic); });
 }

@@ -11,10 +11,6 @@
 
 class StartupCheck {
 public:
-    static inline const QString kDefaultSkin = QStringLiteral("Default Skin");
-    static inline const QString kDefaultSounds = QStringLiteral("Default Sounds");
-    static inline const QString kDefaultMusic = QStringLiteral("Default Music.MID");
-
     struct Step {
         enum class Kind { Error, Warning };
         Kind kind = Kind::Error;

@@ -1,5 +1,6 @@
 #include "SkinFallback.h"
 
+#include "AppDirLayout.h"
 #include "PlainSkin.h"
 
 namespace {
@@ -23,7 +24,7 @@ SkinFallback::Choice SkinFallback::choose(const QString& appDir, const QString& 
             choice.steps.push_back({std::move(pictures), QString()});
             return choice;
         }
-        if (choice.skinName == kDefaultSkin) {
+        if (choice.skinName == AppDirLayout::kDefaultSkin) {
             // The default skin cannot fall back to itself: the game stays playable.
             const QString error = brokenDefault(pictures.failedFile);
             choice.steps.push_back({std::move(pictures), error});
@@ -31,6 +32,6 @@ SkinFallback::Choice SkinFallback::choose(const QString& appDir, const QString& 
             return choice;
         }
         choice.steps.push_back({std::move(pictures), kBrokenSkin});
-        choice.skinName = kDefaultSkin;
+        choice.skinName = AppDirLayout::kDefaultSkin;
     }
 }

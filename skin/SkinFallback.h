@@ -11,8 +11,6 @@
 
 class SkinFallback {
 public:
-    static inline const QString kDefaultSkin = QStringLiteral("Default Skin");
-
     struct Step {
         SkinPictures pictures;
         QString error;  // empty for the step the window ends on

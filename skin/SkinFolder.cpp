@@ -1,5 +1,6 @@
 #include "SkinFolder.h"
 
+#include "AppDirLayout.h"
 #include "FilePath.h"
 #include "PictureLoader.h"
 
@@ -17,7 +18,7 @@ QString numbered(const char* family, int n, const char* state, const QString& ex
 }  // namespace
 
 SkinFolder SkinFolder::named(const QString& appDir, const QString& skinName) {
-    return SkinFolder(FilePath::join(FilePath::join(appDir, QStringLiteral("Skins")), skinName));
+    return SkinFolder(AppDirLayout(appDir).skinDir(skinName));
 }
 
 QString SkinFolder::find(const QString& name) const {

@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 #include <QTimer>
 
+#include "AppDirLayout.h"
 #include "BoardLayout.h"
 #include "FilePath.h"
 #include "FolderList.h"
@@ -90,10 +91,6 @@ void TFormSkin::FormShow() {
     fillList();
 }
 
-QString TFormSkin::skinsDir() const {
-    return FilePath::join(appDir(), QStringLiteral("Skins"));
-}
-
 void TFormSkin::clearList() {
     const QSignalBlocker blocker(ListBox);
     ListBox->clear();
@@ -101,7 +98,7 @@ void TFormSkin::clearList() {
 
 void TFormSkin::fillList() {
     const QSignalBlocker blocker(ListBox);
-    ListBox->addItems(FolderList::subfolders(skinsDir()));
+    ListBox->addItems(FolderList::subfolders(AppDirLayout(appDir()).skinsDir()));
     // Through the view, so focusing the list does not quietly make row 0 current: the
     // first key press then selects the row it moves to, the first one included.
     ListBox->setCurrentIndex(QModelIndex());
@@ -159,7 +156,7 @@ void TFormSkin::ButtonOkClick() {
     const QString name = selectedName();
     // The folder may have gone while the dialog was open; storing it would only make
     // the main window fall back to the default skin.
-    if (!FilePath::isDir(FilePath::join(skinsDir(), name))) {
+    if (!FilePath::isDir(AppDirLayout(appDir()).skinDir(name))) {
         QMessageBox::critical(this, kErrorCaption,
                               QStringLiteral("The skin %1 no longer exists.").arg(name));
         FormShow();

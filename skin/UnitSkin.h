@@ -35,7 +35,6 @@ private:
     void fillList();
     void scheduleCheck();
     QString selectedName() const;
-    QString skinsDir() const;
 
     bool checkPending_ = false;
 

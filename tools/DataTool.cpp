@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "AppDirLayout.h"
 #include "ConfigDefaults.h"
 #include "EmbeddedArt.h"
 #include "FileSink.h"
@@ -46,12 +47,12 @@ bool DataTool::parse(const QStringList& args, Options& out, QString& error) {
 }
 
 int DataTool::writeSounds(const QString& appDir) {
+    const AppDirLayout layout(appDir);
     int written = 0;
     for (const SoundScheme& scheme : {SoundDesign::defaultSounds(), SoundDesign::chimes()}) {
-        const QString dir = appDir + QStringLiteral("/Sounds/") + scheme.name;
-        FileSink::makeDir(dir);
+        FileSink::makeDir(layout.schemeDir(scheme.name));
         for (const SoundFile& f : scheme.files) {
-            FileSink::write(dir + QLatin1Char('/') + f.name,
+            FileSink::write(layout.soundFile(scheme.name, f.sound),
                             WavWriter::pcm16Mono(f.samples, SoundDesign::kSampleRate));
             ++written;
         }
@@ -60,11 +61,11 @@ int DataTool::writeSounds(const QString& appDir) {
 }
 
 int DataTool::writeMusic(const QString& appDir) {
-    const QString dir = appDir + QStringLiteral("/Music");
-    FileSink::makeDir(dir);
+    const AppDirLayout layout(appDir);
+    FileSink::makeDir(layout.musicDir());
     int written = 0;
     for (const SongFile& song : Songs::all()) {
-        FileSink::write(dir + QLatin1Char('/') + song.fileName, SongBuilder::build(song.plan));
+        FileSink::write(layout.musicFile(song.fileName), SongBuilder::build(song.plan));
         ++written;
     }
     return written;
@@ -76,7 +77,7 @@ QString DataTool::run(const Options& options) {
     const bool newConfig = ConfigDefaults::writeIfMissing(app);
     int files = 0;
     for (const SkinTheme& theme : {SkinTheme::classic(), SkinTheme::midnight()})
-        files += SkinWriter::write(app + QStringLiteral("/Skins"), theme);
+        files += SkinWriter::write(AppDirLayout(app).skinsDir(), theme);
     files += writeSounds(app);
     files += writeMusic(app);
     HelpPages::writeAll(app);

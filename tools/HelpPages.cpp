@@ -1,5 +1,6 @@
 #include "HelpPages.h"
 
+#include "AppDirLayout.h"
 #include "FileSink.h"
 #include "SkinFiles.h"
 
@@ -192,7 +193,8 @@ QByteArray HelpPages::contact() {
 }
 
 void HelpPages::writeAll(const QString& appDir) {
-    FileSink::write(appDir + QStringLiteral("/Zelto 2000 Help.html"), help());
-    FileSink::makeDir(appDir + QStringLiteral("/Help docs"));
-    FileSink::write(appDir + QStringLiteral("/Help docs/Contact.html"), contact());
+    const AppDirLayout layout(appDir);
+    FileSink::write(layout.helpPage(), help());
+    FileSink::makeDir(layout.helpDocsDir());
+    FileSink::write(layout.contactPage(), contact());
 }

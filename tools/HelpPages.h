@@ -7,7 +7,7 @@ class HelpPages {
 public:
     static QByteArray help();
     static QByteArray contact();
-    // Writes "Zelto 2000 Help.html" and "Help docs/Contact.html" under `appDir`.
+    // Writes both pages where the game looks for them in `appDir`.
     static void writeAll(const QString& appDir);
 
 private:

@@ -1,8 +1,10 @@
 #include "SkinTheme.h"
 
+#include "AppDirLayout.h"
+
 SkinTheme SkinTheme::classic() {
     SkinTheme t;
-    t.folder = QStringLiteral("Default Skin");
+    t.folder = AppDirLayout::kDefaultSkin;
     t.format = "bmp";
     t.labels = "AB-";  // black, bold, upright
     t.windowTop = QColor(70, 118, 178);

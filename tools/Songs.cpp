@@ -1,7 +1,9 @@
 #include "Songs.h"
 
+#include "AppDirLayout.h"
+
 std::vector<SongFile> Songs::all() {
-    return {{QStringLiteral("Default Music.MID"), brightMorning()},
+    return {{AppDirLayout::kDefaultMusic, brightMorning()},
             {QStringLiteral("Night Walk.mid"), nightWalk()}};
 }
 

@@ -1,5 +1,7 @@
 #include "SoundDesign.h"
 
+#include "AppDirLayout.h"
+
 namespace {
 
 // Every board sound is in C major, so any two that follow each other sound well together.
@@ -60,8 +62,8 @@ SoundScheme buildScheme(const QString& name, const Synth& synth, const std::vect
                         const ToneShape& shape) {
     SoundScheme scheme{name, {}};
     for (int n = 1; n <= 9; ++n)
-        scheme.files.push_back({QStringLiteral("Sound%1.wav").arg(n),
-                                boardSound(synth, notes[static_cast<size_t>(n - 1)], shape)});
+        scheme.files.push_back(
+            {buttonSound(n), boardSound(synth, notes[static_cast<size_t>(n - 1)], shape)});
     return scheme;
 }
 
@@ -93,20 +95,19 @@ ToneShape SoundDesign::bellShape() {
 
 SoundScheme SoundDesign::defaultSounds() {
     const Synth synth(kSampleRate);
-    SoundScheme s =
-        buildScheme(QStringLiteral("Default Sounds"), synth, defaultNotes(), malletShape());
-    s.files.push_back({QStringLiteral("Click.wav"), softClick(synth)});
-    s.files.push_back({QStringLiteral("Mistake.wav"), lowBuzz(synth)});
-    s.files.push_back({QStringLiteral("TimeOver.wav"), fallingTriangle(synth)});
+    SoundScheme s = buildScheme(AppDirLayout::kDefaultSounds, synth, defaultNotes(), malletShape());
+    s.files.push_back({GameSound::Click, softClick(synth)});
+    s.files.push_back({GameSound::Mistake, lowBuzz(synth)});
+    s.files.push_back({GameSound::TimeOver, fallingTriangle(synth)});
     return s;
 }
 
 SoundScheme SoundDesign::chimes() {
     const Synth synth(kSampleRate);
     SoundScheme s = buildScheme(QStringLiteral("Chimes"), synth, chimeNotes(), bellShape());
-    s.files.push_back({QStringLiteral("Click.wav"), woodTick(synth)});
-    s.files.push_back({QStringLiteral("Mistake.wav"), sourBells(synth)});
-    s.files.push_back({QStringLiteral("TimeOver.wav"), fallingBells(synth, bellShape())});
+    s.files.push_back({GameSound::Click, woodTick(synth)});
+    s.files.push_back({GameSound::Mistake, sourBells(synth)});
+    s.files.push_back({GameSound::TimeOver, fallingBells(synth, bellShape())});
     return s;
 }
 

@@ -5,10 +5,11 @@
 
 #include <QString>
 
+#include "GameSound.h"
 #include "Synth.h"
 
 struct SoundFile {
-    QString name;  // e.g. "Sound1.wav"
+    GameSound sound;
     std::vector<float> samples;
 };
 

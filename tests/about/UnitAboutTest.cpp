@@ -9,22 +9,19 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "AppDirLayout.h"
 #include "ConfigRecord.h"
 #include "ModalBoxCloser.h"
 #include "MouseSender.h"
 #include "OpenedPages.h"
 #include "RecordingWave.h"
-#include "SoundPaths.h"
 #include "TestTree.h"
 #include "UnitAbout.h"
 
 namespace {
 ConfigRecord record(int playSounds) {
-    ConfigRecord rec;
-    rec.ButtonEnabled.fill(1);
-    rec.Delay = 500;
+    ConfigRecord rec = ConfigRecord::defaults();
     rec.PlaySounds = static_cast<std::uint8_t>(playSounds);
-    rec.SoundScheme.setText("Default Sounds");
     return rec;
 }
 
@@ -148,7 +145,9 @@ TEST_F(AboutBox, PressOnTheButtonShowsItPressedAndClicks) {
     about.show();
     MouseSender::press(about.Buttton(), QPoint(10, 10), Qt::RightButton);
     EXPECT_EQ(imageOf(about.Buttton()->pixmap()), imageOf(about.ButtonDown()));
-    EXPECT_EQ(wave.files, QStringList({SoundPaths::click(tree.path(), "Default Sounds")}));
+    EXPECT_EQ(
+        wave.files,
+        QStringList({AppDirLayout(tree.path()).soundFile("Default Sounds", GameSound::Click)}));
 }
 
 TEST_F(AboutBox, ReleaseClosesWhereverThePointerIs) {

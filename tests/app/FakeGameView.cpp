@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "AppDirLayout.h"
+
 namespace {
 QString pictureName(Picture picture) {
     return picture == Picture::Down ? QStringLiteral("Down") : QStringLiteral("Up");
@@ -76,8 +78,8 @@ void FakeGameView::stopTimeTimer() {
 }
 
 void FakeGameView::play(GameSound sound) {
-    sounds.push_back(soundFileName(sound));
-    log.push_back(QStringLiteral("sound ") + soundFileName(sound));
+    sounds.push_back(AppDirLayout::soundFileName(sound));
+    log.push_back(QStringLiteral("sound ") + AppDirLayout::soundFileName(sound));
 }
 
 void FakeGameView::showGameOver() {

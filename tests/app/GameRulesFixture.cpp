@@ -4,16 +4,9 @@
 
 GameRulesFixture::GameRulesFixture() {
     ConfigRecord& rec = config();
-    rec.ButtonEnabled.fill(1);
-    rec.PlayerTime = 0;
+    rec = ConfigRecord::defaults();
     rec.MistakesAllowed = 2;
-    rec.AltSeqMode = 0;
-    rec.Delay = 500;
-    rec.PlaySounds = 1;
-    rec.SoundScheme.setText(QStringLiteral("Default Sounds"));
     rec.PlayMusic = 0;
-    rec.MusicFile.setText(QStringLiteral("Default Music.MID"));
-    rec.SkinName.setText(QStringLiteral("Default Skin"));
     // Each draw gets its own seed so that alternate mode really draws anew.
     rules.setSeeder([this] {
         ++seedCalls;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "AppDirLayout.h"
 #include "FakeGameView.h"
 #include "FakeMusicPlayer.h"
 #include "GameRules.h"
@@ -35,9 +36,9 @@ protected:
     // Fails the test when the player's turn and a running playback hold together.
     void expectTurnInvariant() const;
 
-    static QString boardSound(int n) { return soundFileName(buttonSound(n)); }
-    static QString mistakeSound() { return soundFileName(GameSound::Mistake); }
-    static QString timeOverSound() { return soundFileName(GameSound::TimeOver); }
+    static QString boardSound(int n) { return AppDirLayout::soundFileName(buttonSound(n)); }
+    static QString mistakeSound() { return AppDirLayout::soundFileName(GameSound::Mistake); }
+    static QString timeOverSound() { return AppDirLayout::soundFileName(GameSound::TimeOver); }
 
     FakeGameView view;
     FakeMusicPlayer music{&view.log};

@@ -128,12 +128,6 @@ TEST(ConfigFileTransfer, ReadModifyWriteChangesOnlyTheChangedBytes) {
     EXPECT_EQ(after.mid(12, 4), QByteArray("\x0D\x0C\x0B\x0A"));
 }
 
-TEST(ConfigFileTransfer, PathIsTheAppDirPlusConfigDat) {
-    EXPECT_EQ(configPath(QStringLiteral("/games/zelto")),
-              QStringLiteral("/games/zelto/Config.dat"));
-    EXPECT_EQ(configPath(QStringLiteral("/")), QStringLiteral("/Config.dat"));
-}
-
 TEST(ConfigFileErrors, MissingFileIsFileNotFoundAndIsNeverCreated) {
     ConfigTestDir dir;
     ConfigRecord rec = sentinel();

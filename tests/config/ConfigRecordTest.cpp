@@ -22,6 +22,13 @@ TEST(ConfigRecordLayout, EncodesToExactly80788Bytes) {
     EXPECT_EQ(ConfigRecord().encode().size(), 80788);
 }
 
+TEST(ConfigRecordLayout, ShippedDefaultsRoundTripWithEveryButton) {
+    const ConfigRecord r = ConfigRecord::defaults();
+    EXPECT_EQ(r.encode().size(), kConfigRecordSize);
+    EXPECT_EQ(r.enabledCount(), 9);
+    EXPECT_EQ(ConfigRecord::decode(r.encode()), r);
+}
+
 TEST(ConfigRecordLayout, SettingsSitAtTheirOffsets) {
     ConfigRecord rec;
     for (int n = 0; n < 9; ++n) rec.ButtonEnabled[n] = std::uint8_t(0x10 + n);

@@ -37,17 +37,8 @@ ConfigRecord ConfigTestDir::read() const {
 }
 
 ConfigRecord ConfigTestDir::sample() {
-    ConfigRecord rec;
-    rec.ButtonEnabled.fill(1);
-    rec.PlayerTime = 0;
-    rec.MistakesAllowed = 3;
-    rec.AltSeqMode = 0;
-    rec.Delay = 500;
-    rec.PlaySounds = 1;
-    rec.SoundScheme.setText(QStringLiteral("Default Sounds"));
+    ConfigRecord rec = ConfigRecord::defaults();
     rec.PlayMusic = 0;
-    rec.MusicFile.setText(QStringLiteral("Default Music.MID"));
-    rec.SkinName.setText(QStringLiteral("Default Skin"));
     return rec;
 }
 

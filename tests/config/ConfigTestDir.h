@@ -19,7 +19,7 @@ public:
     QByteArray bytes() const;
     ConfigRecord read() const;
 
-    // A record as the installation ships it: nine buttons, sounds on, empty tables.
+    // The record as the installation ships it, with the music off: tests stay silent.
     static ConfigRecord sample();
     // `size` bytes from a fixed seed, so every run sees the same "random" file.
     static QByteArray noise(int size, unsigned seed = 2000);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 
+#include "AppDirLayout.h"
 #include "ConfigTestDir.h"
 #include "StartupCheck.h"
 
@@ -84,14 +85,14 @@ TEST_F(StartupCheckTest, MissingNamesAreReplacedInOrderOntoTheRecordOnDisk) {
     EXPECT_EQ(start.steps[3].text, QStringLiteral("The music Tune.mid is missing. It will be "
                                                   "replaced for the default music."));
     ConfigRecord expected = rec;
-    expected.SkinName.setText(StartupCheck::kDefaultSkin);
+    expected.SkinName.setText(AppDirLayout::kDefaultSkin);
     ASSERT_TRUE(start.steps[1].write);
     EXPECT_TRUE(*start.steps[1].write == expected);
-    expected.SoundScheme.setText(StartupCheck::kDefaultSounds);
-    expected.MusicFile.setText(StartupCheck::kDefaultMusic);
+    expected.SoundScheme.setText(AppDirLayout::kDefaultSounds);
+    expected.MusicFile.setText(AppDirLayout::kDefaultMusic);
     ASSERT_TRUE(start.steps[3].write);
     EXPECT_TRUE(*start.steps[3].write == expected) << "the damaged interval time stays on disk";
     EXPECT_EQ(start.settings.Delay, 1000);
-    EXPECT_EQ(start.settings.MusicFile.text(), StartupCheck::kDefaultMusic);
+    EXPECT_EQ(start.settings.MusicFile.text(), AppDirLayout::kDefaultMusic);
     EXPECT_EQ(dir.read().SkinName.text(), QStringLiteral("Blue")) << "the check writes nothing";
 }

@@ -5,6 +5,7 @@
 
 #include <QTemporaryDir>
 
+#include "AppDirLayout.h"
 #include "SkinFallback.h"
 #include "SkinMaker.h"
 
@@ -43,7 +44,7 @@ TEST_F(SkinFallbackTest, ABrokenSkinLoadsWhatItCanThenGivesWayToTheDefault) {
                              "replaced for the default skin."));
     EXPECT_TRUE(choice.steps[1].pictures.complete());
     EXPECT_TRUE(choice.steps[1].error.isEmpty());
-    EXPECT_EQ(choice.skinName, SkinFallback::kDefaultSkin);
+    EXPECT_EQ(choice.skinName, AppDirLayout::kDefaultSkin);
 }
 
 // The default skin cannot fall back to itself: one message naming the file, then a

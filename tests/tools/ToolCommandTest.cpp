@@ -1,11 +1,10 @@
-// The command line, the default record and safe file writing.
+// The command line and safe file writing.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "ConfigDefaults.h"
 #include "DataTool.h"
 #include "FileSink.h"
 #include "ToolRun.h"
@@ -45,13 +44,6 @@ TEST(DataToolCommand, UnwritableTargetFailsWithAMessage) {
     const ToolResult r = ToolRun::run({d.path() + "/file/app"});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.contains("cannot")) << r.err.toStdString();
-}
-
-TEST(ConfigDefaults, RecordEncodesToTheFullSize) {
-    const ConfigRecord r = ConfigDefaults::record();
-    EXPECT_EQ(r.encode().size(), kConfigRecordSize);
-    EXPECT_EQ(r.enabledCount(), 9);
-    EXPECT_EQ(ConfigRecord::decode(r.encode()), r);
 }
 
 TEST(FileSink, CreateNeverReplacesAndLeavesNoTemporaryFile) {

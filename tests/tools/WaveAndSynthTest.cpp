@@ -5,6 +5,7 @@
 
 #include <QStringList>
 
+#include "AppDirLayout.h"
 #include "MediaParse.h"
 #include "SoundDesign.h"
 #include "Synth.h"
@@ -87,7 +88,7 @@ TEST(SoundDesign, BoardNotesAreOnePentatonicScaleRising) {
 TEST(SoundDesign, EverySchemeHasTheTwelveFiles) {
     for (const SoundScheme& s : {SoundDesign::defaultSounds(), SoundDesign::chimes()}) {
         QStringList names;
-        for (const SoundFile& f : s.files) names << f.name;
+        for (const SoundFile& f : s.files) names << AppDirLayout::soundFileName(f.sound);
         names.sort();
         EXPECT_EQ(names, QStringList({"Click.wav", "Mistake.wav", "Sound1.wav", "Sound2.wav",
                                       "Sound3.wav", "Sound4.wav", "Sound5.wav", "Sound6.wav",

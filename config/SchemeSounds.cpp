@@ -1,6 +1,6 @@
 #include "SchemeSounds.h"
 
-#include "SoundPaths.h"
+#include "AppDirLayout.h"
 #include "WaveOutput.h"
 
 void SchemeSounds::setScheme(const QString& appDir, const QString& scheme) {
@@ -9,5 +9,5 @@ void SchemeSounds::setScheme(const QString& appDir, const QString& scheme) {
 }
 
 void SchemeSounds::play(GameSound sound) {
-    wave_.playFile(SoundPaths::file(appDir_, scheme_, soundFileName(sound)));
+    wave_.playFile(AppDirLayout(appDir_).soundFile(scheme_, sound));
 }
