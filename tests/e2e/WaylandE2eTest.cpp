@@ -7,6 +7,7 @@
 #include <set>
 
 #include <QFile>
+#include <QRegularExpression>
 
 #include "ConfigRecord.h"
 #include "SwaySession.h"
@@ -33,7 +34,8 @@ protected:
         writeRules();
     }
 
-    // No mistake, no clock, no music, a pace the screenshots follow easily.
+    // No mistake, no clock, no music, and flashes of half a second, which screenshots
+    // catch on a busy machine too.
     void writeRules() const {
         QFile file(appDir + QStringLiteral("/Config.dat"));
         ASSERT_TRUE(file.open(QIODevice::ReadWrite));
@@ -43,7 +45,7 @@ protected:
         rec.MistakesAllowed = 0;
         rec.PlayerTime = 0;
         rec.PlayMusic = 0;
-        rec.Delay = 500;
+        rec.Delay = 1000;
         ASSERT_TRUE(file.seek(0));
         ASSERT_EQ(file.write(rec.encode()), kConfigRecordSize);
     }
@@ -109,6 +111,19 @@ protected:
     }
 
     void press(int n) const { ASSERT_TRUE(sway.key(QStringLiteral("KP_%1").arg(n))); }
+
+    // For a failure report: the keys the game was sent and which window had the focus.
+    std::string inputReport() const {
+        const qsizetype keys = sway.gameErrors().count(
+            QRegularExpression(QStringLiteral(R"(wl_keyboard@\d+\.key\()")));
+        QString focused = QStringLiteral("none");
+        for (const Window& w : sway.windows())
+            if (w.focused) focused = w.title;
+        return QStringLiteral("key events the game received: %1, focused: %2")
+            .arg(keys)
+            .arg(focused)
+            .toStdString();
+    }
 
     // A new window of the game with this title, once it has the focus.
     std::optional<Window> waitForBox(const QString& title) {
@@ -198,24 +213,21 @@ TEST_F(WaylandE2eTest, AKeypadRoundAndTheRecordBoxesOnACleanStart) {
         for (int x = 0; x < idle.width(); x += 8) colours.insert(idle.pixel(x, y));
     EXPECT_GT(colours.size(), 50u) << "the board looks blank";
 
+    waitForMainFocused();
     ASSERT_TRUE(sway.key(QStringLiteral("F2")));
     const std::vector<int> first = watchPlayback(1);
-    ASSERT_EQ(first.size(), 1u);
+    ASSERT_EQ(first.size(), 1u) << inputReport();
     press(first[0]);
     const std::vector<int> second = watchPlayback(2);
-    ASSERT_EQ(second.size(), 2u) << "the keypad press was not taken";
+    ASSERT_EQ(second.size(), 2u) << "the keypad press was not taken; " << inputReport();
     EXPECT_EQ(second[0], first[0]);
-    press(second[0]);
-    press(second[1]);
-    const std::vector<int> third = watchPlayback(3);
-    ASSERT_EQ(third.size(), 3u);
-    press(third[0] == 1 ? 2 : 1);  // wrong: the game is over with a score of 2
+    press(second[0] == 1 ? 2 : 1);  // wrong: the game is over with a score of 1
 
     answerBox(kMainTitle, QStringLiteral("Return"));
     answerBox(QStringLiteral("Congratulations!"), QStringLiteral("Escape"));
     answerBox(QStringLiteral("Zelto 2000 Records"), QStringLiteral("Return"));
     const ConfigRecord rec = config();
-    EXPECT_EQ(rec.Top10Scores[rec.recordIndex(1)], 2);
+    EXPECT_EQ(rec.Top10Scores[rec.recordIndex(1)], 1);
 
     expectCleanOutputAndOwnedBoxes(
         {kMainTitle, QStringLiteral("Congratulations!"), QStringLiteral("Zelto 2000 Records")});

@@ -77,7 +77,20 @@ QByteArray GameWindows::configBytes() const {
     return file.readAll();
 }
 
+// The dialogs are the main window's children: they go first, or it would delete them.
+void GameWindows::destroyWindows() {
+    logo.reset();
+    top10.reset();
+    about.reset();
+    music.reset();
+    sounds.reset();
+    skin.reset();
+    general.reset();
+    principal.reset();
+}
+
 bool GameWindows::start() {
+    destroyWindows();
     principal = std::make_unique<TFormPrincipal>(wave, std::make_unique<SilentMusic>());
     QWidget* owner = principal.get();
     general = std::make_unique<TFormGeneral>(wave, owner);
