@@ -73,6 +73,7 @@ protected:
             },
             10000, 100);
         ASSERT_TRUE(settled) << "the main window never finished painting";
+        waitForMainFocused();
     }
 
     QImage shot() const { return sway.screenshot(main.content); }
@@ -213,7 +214,6 @@ TEST_F(WaylandE2eTest, AKeypadRoundAndTheRecordBoxesOnACleanStart) {
         for (int x = 0; x < idle.width(); x += 8) colours.insert(idle.pixel(x, y));
     EXPECT_GT(colours.size(), 50u) << "the board looks blank";
 
-    waitForMainFocused();
     ASSERT_TRUE(sway.key(QStringLiteral("F2")));
     const std::vector<int> first = watchPlayback(1);
     ASSERT_EQ(first.size(), 1u) << inputReport();
