@@ -2,10 +2,20 @@
 
 #include <QKeyEvent>
 
+namespace {
+// XKB keysyms KP_1..KP_9; with Num Lock off the same keys give KP_End, KP_Down, ...
+constexpr quint32 kKeysymKp1 = 0xffb1;
+constexpr quint32 kKeysymKp9 = 0xffb9;
+}  // namespace
+
+// X11 marks keypad keys with the keypad modifier, Wayland does not: there the keysym
+// alone tells a keypad digit from the main keyboard's.
 int KeypadKeys::digit(const QKeyEvent& event) {
-    if (!(event.modifiers() & Qt::KeypadModifier)) return 0;
-    if (event.key() < Qt::Key_1 || event.key() > Qt::Key_9) return 0;
-    return event.key() - Qt::Key_0;
+    const bool digitKey = event.key() >= Qt::Key_1 && event.key() <= Qt::Key_9;
+    if (digitKey && (event.modifiers() & Qt::KeypadModifier)) return event.key() - Qt::Key_0;
+    const quint32 keysym = event.nativeVirtualKey();
+    if (keysym >= kKeysymKp1 && keysym <= kKeysymKp9) return int(keysym - kKeysymKp1) + 1;
+    return 0;
 }
 
 unsigned KeypadKeys::identity(const QKeyEvent& event) {

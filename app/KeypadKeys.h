@@ -1,6 +1,7 @@
 #pragma once
 // The numeric keypad as the board: a press of keypad digit n (Num Lock on) presses
-// button n, and a release belongs to the button its key pressed, even if Num Lock
+// button n, known by the keypad modifier or, where a platform leaves that out, by its
+// keysym, and a release belongs to the button its key pressed, even if Num Lock
 // changed what the key means in between (some input tools toggle it around a keypad
 // key). The digits of the main keyboard are no board keys.
 #include <map>

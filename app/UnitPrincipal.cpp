@@ -366,10 +366,12 @@ void TFormPrincipal::startShowTimer(int intervalMs) {
 void TFormPrincipal::LoadGraphics() {
     const SkinFallback::Choice choice =
         SkinFallback::choose(appDir_, rules_.settings().SkinName.text());
+    // At start-up the window is not shown yet and there is nothing to keep a box above.
+    QWidget* owner = isVisible() ? this : nullptr;
     for (const SkinFallback::Step& step : choice.steps) {
         applySkin(step.pictures);
         if (!step.error.isEmpty())
-            QMessageBox::critical(nullptr, QStringLiteral("Error"), step.error);
+            QMessageBox::critical(owner, QStringLiteral("Error"), step.error);
     }
     if (choice.skinName == rules_.settings().SkinName.text()) return;
     ConfigRecord settings = rules_.settings();

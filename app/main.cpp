@@ -17,6 +17,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(kGameTitle);
+    // The Wayland app id, which a desktop matches against its desktop entries.
+    QGuiApplication::setDesktopFileName(QStringLiteral("zelto2000"));
     QApplication::setQuitOnLastWindowClosed(false);
 
     MixerDevice device;
@@ -26,12 +28,13 @@ int main(int argc, char* argv[]) {
     TFormLogo logo(wave);
     logo.showAtOnce();
     TFormPrincipal principal(wave, std::make_unique<MixerMusicPlayer>(device));
-    TFormGeneral general(wave);
-    TFormSkin skin(wave);
-    TFormSounds sounds(wave);
-    TFormMusic music(wave, std::make_unique<MixerMusicPlayer>(device));
-    TFormAbout about(wave);
-    TFormTop10 top10(wave);
+    // The dialogs belong to the main window, so that a compositor keeps them above it.
+    TFormGeneral general(wave, &principal);
+    TFormSkin skin(wave, &principal);
+    TFormSounds sounds(wave, &principal);
+    TFormMusic music(wave, std::make_unique<MixerMusicPlayer>(device), &principal);
+    TFormAbout about(wave, &principal);
+    TFormTop10 top10(wave, &principal);
     principal.setWindows({&general, &skin, &sounds, &music, &about, &top10, &logo});
 
     if (!principal.FormShow()) return 0;

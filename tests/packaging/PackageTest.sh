@@ -51,7 +51,7 @@ field() {
 [ "$(field Maintainer)" = 'Zelto 2000 team <team@example.org>' ] || fail "maintainer is $(field Maintainer)"
 [ -n "$(field Version)" ] || fail "no version"
 depends=$(field Depends)
-for dep in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins libjpeg62-turbo \
+for dep in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins qt6-wayland libjpeg62-turbo \
     libsdl2-mixer-2.0-0 libfluidsynth3 'timgm6mb-soundfont | fluid-soundfont-gm' xdg-utils; do
     case ", $depends," in
         *", $dep,"* | *", $dep ("*) ;;

@@ -77,14 +77,28 @@ QByteArray GameWindows::configBytes() const {
     return file.readAll();
 }
 
+// The dialogs are the main window's children: they go first, or it would delete them.
+void GameWindows::destroyWindows() {
+    logo.reset();
+    top10.reset();
+    about.reset();
+    music.reset();
+    sounds.reset();
+    skin.reset();
+    general.reset();
+    principal.reset();
+}
+
 bool GameWindows::start() {
+    destroyWindows();
     principal = std::make_unique<TFormPrincipal>(wave, std::make_unique<SilentMusic>());
-    general = std::make_unique<TFormGeneral>(wave);
-    skin = std::make_unique<TFormSkin>(wave);
-    sounds = std::make_unique<TFormSounds>(wave);
-    music = std::make_unique<TFormMusic>(wave, std::make_unique<SilentMusic>());
-    about = std::make_unique<TFormAbout>(wave);
-    top10 = std::make_unique<TFormTop10>(wave);
+    QWidget* owner = principal.get();
+    general = std::make_unique<TFormGeneral>(wave, owner);
+    skin = std::make_unique<TFormSkin>(wave, owner);
+    sounds = std::make_unique<TFormSounds>(wave, owner);
+    music = std::make_unique<TFormMusic>(wave, std::make_unique<SilentMusic>(), owner);
+    about = std::make_unique<TFormAbout>(wave, owner);
+    top10 = std::make_unique<TFormTop10>(wave, owner);
     logo = std::make_unique<TFormLogo>(wave);
     logo->TimerTimer();  // the splash's time is up: it closes as soon as it shows
     principal->setWindows({general.get(), skin.get(), sounds.get(), music.get(), about.get(),

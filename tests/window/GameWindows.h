@@ -56,6 +56,7 @@ public:
     std::unique_ptr<TFormLogo> logo;
 
 private:
+    void destroyWindows();
     void runPlaybackToPlayerTurn();
     void press(int n);
     int wrongButtonFor(int due) const;

@@ -51,6 +51,13 @@ protected:
         QApplication::sendEvent(principal.get(), &event);
     }
 
+    // A key as Wayland reports it: no keypad modifier, only the keysym tells the keypad.
+    void nativeKey(int key, quint32 keysym, quint32 scanCode, bool press = true) {
+        QKeyEvent event(press ? QEvent::KeyPress : QEvent::KeyRelease, key, Qt::NoModifier,
+                        scanCode, keysym, 0);
+        QApplication::sendEvent(principal.get(), &event);
+    }
+
     QTemporaryDir temp;
     GameWindows game{temp.path() + QStringLiteral("/app")};
     const QString& appDir = game.appDir();
@@ -296,6 +303,26 @@ TEST_F(PrincipalWindowTest, OnlyTheKeypadDigitsPressAndAHeldKeyPressesOnceTheTur
     key(Qt::Key_0 + due, Qt::KeypadModifier, false);
     EXPECT_EQ(principal->infoLabel(1)->text(), QStringLiteral("PC turn"));
     EXPECT_EQ(principal->infoLabel(2)->text(), QStringLiteral("Score: 1"));
+}
+
+// Keypad digits without the keypad modifier are known by their keysyms (KP_1..KP_9);
+// the main keyboard's digits and the keypad with Num Lock off still press nothing, and
+// a release belongs to the key's button even if Num Lock changed in between.
+TEST_F(PrincipalWindowTest, KeypadDigitsWithoutTheModifierAreKnownByTheirKeysyms) {
+    game.writeQuickRules();
+    ASSERT_TRUE(start());
+    game.startGame();
+    const int due = principal->rules().sequenceAt(1);
+    const quint32 scanCode = 80 + due;
+    nativeKey(Qt::Key_0 + due, 0x30 + due, 10 + due);  // the main keyboard's digit
+    nativeKey(Qt::Key_End, 0xff9c, scanCode);          // KP_End: Num Lock off
+    nativeKey(Qt::Key_End, 0xff9c, scanCode, false);
+    EXPECT_EQ(principal->rules().PlayerPos(), 0);
+
+    nativeKey(Qt::Key_0 + due, 0xffb0 + due, scanCode);
+    EXPECT_EQ(principal->rules().SeqLength(), 2);
+    nativeKey(Qt::Key_End, 0xff9c, scanCode, false);
+    EXPECT_EQ(principal->infoLabel(1)->text(), QStringLiteral("PC turn"));
 }
 
 // A record entered after the range warning writes only its own table into Config.dat:
