@@ -16,16 +16,21 @@ constexpr int kDeviceRate = 44100;
 constexpr int kChunkFrames = 512;
 }  // namespace
 
-MixerDevice::MixerDevice() {
+MixerDevice::MixerDevice() : streamName_(QCoreApplication::applicationName().toUtf8()) {
     restTimer_.setSingleShot(true);
     restTimer_.setInterval(kRestAfterMs);
     connect(&restTimer_, &QTimer::timeout, this, [this] {
         if (closeIfLost()) return;
-        if (!rest() && holds_ == 0) soundStarted();  // still sounding: look again later
+        if (!rest() && !wanted()) soundStarted();  // still sounding: look again later
     });
+    watchTimer_.setInterval(kWatchEveryMs);
+    connect(&watchTimer_, &QTimer::timeout, this, &MixerDevice::watch);
+    if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
 }
 
 MixerDevice::~MixerDevice() {
+    if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
+    watchTimer_.stop();
     pending_ = nullptr;
     finishOpening();
     closeNow();
@@ -101,12 +106,21 @@ void MixerDevice::finishOpening() {
     }
     state_ = State::Open;
     soundStarted();
+    // What played before the device went away comes back first; a newer sound then
+    // replaces it on the voice.
+    const Listeners listeners = openListeners_;
+    for (const auto& [owner, opened] : listeners) opened();
     if (pending && pendingSince_.elapsed() <= kPendingForMs) pending();
 }
 
 bool MixerDevice::openNow() {
     // SDL would otherwise swallow SIGTERM and SIGINT: the desktop must be able to end us.
     mixer().SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    // The desktop's mixer names the stream after the game, not after the executable.
+    if (!streamName_.isEmpty()) {
+        mixer().SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, streamName_.constData());
+        mixer().SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, streamName_.constData());
+    }
     if (mixer().InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
     mixer().Init(MIX_INIT_MID);
     if (mixer().OpenAudio(kDeviceRate, AUDIO_S16SYS, 2, kChunkFrames) != 0) {
@@ -131,25 +145,86 @@ void MixerDevice::soundStarted() {
 void MixerDevice::holdOpen() {
     ++holds_;
     restTimer_.stop();
+    updateWatch();
 }
 
 void MixerDevice::releaseHold() {
-    if (holds_ > 0 && --holds_ == 0) soundStarted();
+    if (holds_ > 0 && --holds_ == 0 && !ready_) soundStarted();
+    updateWatch();
+}
+
+void MixerDevice::keepReady(bool on) {
+    if (ready_ == on) return;
+    ready_ = on;
+    if (on) {
+        restTimer_.stop();
+        playerActive();
+    } else if (holds_ == 0) {
+        soundStarted();
+    }
+    updateWatch();
+}
+
+void MixerDevice::playerActive() {
+    if (state_ == State::Open) {
+        if (!wanted()) soundStarted();
+        return;
+    }
+    // Opening takes tens of milliseconds on some servers: done now, before the press.
+    if (state_ != State::Opening && tryDue() && QCoreApplication::instance()) startOpening();
+}
+
+bool MixerDevice::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonPress:
+        case QEvent::KeyPress:
+        case QEvent::Wheel:
+        case QEvent::TouchBegin:
+            playerActive();
+            break;
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// A device someone wants is checked for a lost server, and reopened once one is back.
+void MixerDevice::updateWatch() {
+    if (wanted() && QCoreApplication::instance()) {
+        if (!watchTimer_.isActive()) watchTimer_.start();
+    } else {
+        watchTimer_.stop();
+    }
+}
+
+void MixerDevice::watch() {
+    if (state_ == State::Open) {
+        closeIfLost();
+        return;
+    }
+    if (state_ != State::Opening && tryDue()) startOpening();
 }
 
 void MixerDevice::addCloseListener(const void* owner, std::function<void()> freeDecoded) {
     closeListeners_.emplace_back(owner, std::move(freeDecoded));
 }
 
+void MixerDevice::addOpenListener(const void* owner, std::function<void()> opened) {
+    openListeners_.emplace_back(owner, std::move(opened));
+}
+
 void MixerDevice::forget(const void* owner) {
-    std::erase_if(closeListeners_, [owner](const auto& entry) { return entry.first == owner; });
+    const auto owned = [owner](const auto& entry) { return entry.first == owner; };
+    std::erase_if(closeListeners_, owned);
+    std::erase_if(openListeners_, owned);
     if (pendingOwner_ != owner) return;
     pendingOwner_ = nullptr;
     pending_ = nullptr;
 }
 
 bool MixerDevice::rest() {
-    if (state_ != State::Open || holds_ > 0 || mixer().Playing(-1) != 0 ||
+    if (state_ != State::Open || wanted() || mixer().Playing(-1) != 0 ||
         mixer().PlayingMusic() != 0)
         return false;
     closeNow();
@@ -176,10 +251,10 @@ bool MixerDevice::closeIfLost() {
 void MixerDevice::closeNow() {
     if (state_ != State::Open) return;
     // A listener may release its hold while freeing; none of that may reopen anything.
-    const auto listeners = closeListeners_;
+    // Holds stay: what holds the device wants it back once the server is.
+    const Listeners listeners = closeListeners_;
     for (const auto& [owner, freeDecoded] : listeners) freeDecoded();
     shutDown();
-    holds_ = 0;
     state_ = State::Closed;
 }
 
