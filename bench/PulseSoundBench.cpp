@@ -5,6 +5,7 @@
 // PulseAudio reports it, the cycle PipeWire runs at while the game's stream is open, the
 // first sound after a quiet spell in a game, and the first after the device rested.
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <optional>
 #include <thread>
@@ -18,6 +19,7 @@
 #include <SDL_mixer.h>
 
 #include "FirstBufferClock.h"
+#include "LittleEndian.h"
 #include "MixerDevice.h"
 #include "MixerWaveOutput.h"
 #include "PulseServer.h"
@@ -73,6 +75,28 @@ QString pipeWireCycle(const PulseServer& server) {
         .arg(asked.captured(1).toDouble() * 1000 / asked.captured(2).toDouble(), 0, 'f', 1)
         .arg(cycle, 0, 'f', 2)
         .arg(qRound(cycle * 48));
+}
+
+// A steady tone as a RIFF image: any break in it at the sink is a dropout.
+QByteArray toneImage(int ms) {
+    constexpr int kToneRate = 44100;
+    QByteArray pcm;
+    for (int i = 0; i < kToneRate * ms / 1000; ++i)
+        LittleEndian::append16(
+            pcm, std::uint16_t(std::lround(8000 * std::sin(2 * M_PI * 440.0 * i / kToneRate))));
+    QByteArray out("RIFF");
+    LittleEndian::append32(out, 36 + pcm.size());
+    out.append("WAVEfmt ");
+    LittleEndian::append32(out, 16);
+    LittleEndian::append16(out, 1);  // PCM
+    LittleEndian::append16(out, 1);  // mono
+    LittleEndian::append32(out, kToneRate);
+    LittleEndian::append32(out, kToneRate * 2);
+    LittleEndian::append16(out, 2);
+    LittleEndian::append16(out, 16);
+    out.append("data");
+    LittleEndian::append32(out, pcm.size());
+    return out + pcm;
 }
 
 class Bench {
@@ -138,6 +162,30 @@ public:
         return ms;
     }
 
+    // New streams (the device opened afresh) that break up within their first sound.
+    int brokenStarts(int count) {
+        const QByteArray tone = toneImage(700);
+        int broken = 0;
+        for (int start = 0; start < count; ++start) {
+            quiet(30);
+            device_.rest();
+            const qint64 from = recorder_.now();
+            wave_.playMemory(tone);
+            const auto onset = recorder_.waitForSound(from, 3000);
+            const qint64 end = onset ? *onset + SinkRecorder::frames(600) : 0;
+            if (!onset || !recorder_.waitUntilRecorded(end, 3000)) {
+                ++broken;
+                continue;
+            }
+            const std::vector<double> blocks = recorder_.envelope(*onset, end).blocks();
+            const double steady = median(blocks);
+            if (std::any_of(blocks.begin(), blocks.end(),
+                            [steady](double rms) { return rms < steady / 2; }))
+                ++broken;
+        }
+        return broken;
+    }
+
     std::vector<StreamLatency> latencies(int count) {
         std::vector<StreamLatency> out;
         for (int i = 0; i < count; ++i) {
@@ -185,6 +233,7 @@ struct Figures {
     std::vector<double> warm, monitor, quietSpell, rested;
     std::vector<StreamLatency> latencies;
     QString cycle;
+    int brokenStarts = 0, starts = 0;
 };
 
 void report(const QString& server, const Figures& f) {
@@ -201,13 +250,13 @@ void report(const QString& server, const Figures& f) {
             buffers.push_back(l.bufferMs), sinks.push_back(l.sinkMs);
         const double buffer = median(buffers), sink = median(sinks);
         std::printf(
-            "ROW|Press to sound (%s server)|%.1f ms: %.1f ms to the first mixed buffer + "
+            "ROW|Press to sound (%s)|%.1f ms: %.1f ms to the first mixed buffer + "
             "%.1f ms stream buffer (the game's part %.1f ms) + %.1f ms sink; %.1f ms to the "
             "sink's monitor|under 20 ms for the game's part\n",
             name, toBuffer + buffer + sink, toBuffer, buffer, toBuffer + buffer, sink, toMonitor);
     } else {
         std::printf(
-            "ROW|Press to sound (%s server)|%.1f ms to the sink's monitor (%.1f ms to "
+            "ROW|Press to sound (%s)|%.1f ms to the sink's monitor (%.1f ms to "
             "the first mixed buffer); %s|under 20 ms\n",
             name, toMonitor, toBuffer, qPrintable(f.cycle));
     }
@@ -219,9 +268,12 @@ void report(const QString& server, const Figures& f) {
         "ROW|First sound after the device rested between games (%s)|%.1f ms (to the "
         "first mixed buffer)|-\n",
         name, median(f.rested));
+    std::printf("ROW|New streams whose first sound breaks up (%s)|%d of %d|none\n", name,
+                f.brokenStarts, f.starts);
 }
 
-std::optional<Figures> measure(PulseServer::Kind kind) {
+// `driver` empty: the game's own choice, as on a player's desktop.
+std::optional<Figures> measure(PulseServer::Kind kind, const char* driver) {
     PulseServer server(kind);
     // An idle null sink sleeps for up to two seconds before it asks a new stream for
     // sound; a listener at its monitor keeps it going in small steps, as a sound card does.
@@ -231,8 +283,10 @@ std::optional<Figures> measure(PulseServer::Kind kind) {
                      qPrintable(server.name()), qPrintable(server.log()));
         return std::nullopt;
     }
-    qputenv("SDL_AUDIODRIVER", "pulseaudio");
-    qputenv("PULSE_SERVER", server.address().toLocal8Bit());
+    qputenv("SDL_AUDIODRIVER", driver);
+    const QProcessEnvironment env = server.clientEnvironment();
+    for (const char* name : {"PULSE_SERVER", "XDG_RUNTIME_DIR"})
+        qputenv(name, env.value(QString::fromLatin1(name)).toLocal8Bit());
     Bench bench(server, listener);
     if (!bench.open()) {
         std::fprintf(stderr, "SDL could not open the device on %s\n", qPrintable(server.name()));
@@ -247,6 +301,8 @@ std::optional<Figures> measure(PulseServer::Kind kind) {
         f.cycle = cycleWithoutListener(server, listener, bench);
     f.quietSpell = bench.afterQuietSpell(2);
     f.rested = bench.restedPresses(9);
+    f.starts = 9;
+    f.brokenStarts = bench.brokenStarts(f.starts);
     if (f.warm.empty() || f.monitor.empty() || f.quietSpell.empty() || f.rested.empty()) {
         std::fprintf(stderr, "no figures on %s\n", qPrintable(server.name()));
         return std::nullopt;
@@ -258,15 +314,26 @@ std::optional<Figures> measure(PulseServer::Kind kind) {
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     int failures = 0;
-    for (const auto kind : {PulseServer::Kind::PulseAudio, PulseServer::Kind::PipeWire}) {
-        if (const QStringList missing = PulseServer::missingPrograms(kind); !missing.isEmpty()) {
-            std::fprintf(stderr, "%s skipped: %s missing\n", qPrintable(PulseServer::name(kind)),
+    struct Setup {
+        PulseServer::Kind kind;
+        const char* driver;
+        QString label;
+    };
+    const Setup setups[] = {
+        {PulseServer::Kind::PulseAudio, "pulseaudio", QStringLiteral("PulseAudio")},
+        {PulseServer::Kind::PipeWire, "", QStringLiteral("PipeWire")},
+        {PulseServer::Kind::PipeWire, "pulseaudio",
+         QStringLiteral("PipeWire, SDL's PulseAudio driver")}};
+    for (const Setup& setup : setups) {
+        if (const QStringList missing = PulseServer::missingPrograms(setup.kind);
+            !missing.isEmpty()) {
+            std::fprintf(stderr, "%s skipped: %s missing\n", qPrintable(setup.label),
                          qPrintable(missing.join(QStringLiteral(", "))));
             continue;
         }
-        const auto figures = measure(kind);
+        const auto figures = measure(setup.kind, setup.driver);
         if (figures)
-            report(PulseServer::name(kind), *figures);
+            report(setup.label, *figures);
         else
             ++failures;
     }

@@ -133,6 +133,8 @@ INSTANTIATE_TEST_SUITE_P(Servers, SoundE2eEachServer,
 
 TEST_P(SoundE2eEachServer, AKeypadPressIsHeardOnlyWithSoundsOn) {
     for (const bool sounds : {true, false}) {
+        // Silence with sounds off is the game's alone: heard once, through PulseAudio.
+        if (!sounds && pulse.kind() != PulseServer::Kind::PulseAudio) break;
         SCOPED_TRACE(sounds ? "sounds on" : "sounds off");
         setSound(sounds);
         ASSERT_TRUE(startAfterJingle()) << "the splash jingle was not heard";
