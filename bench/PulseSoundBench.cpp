@@ -5,7 +5,6 @@
 // PulseAudio reports it, the cycle PipeWire runs at while the game's stream is open, the
 // first sound after a quiet spell in a game, and the first after the device rested.
 #include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <optional>
 #include <thread>
@@ -19,7 +18,6 @@
 #include <SDL_mixer.h>
 
 #include "FirstBufferClock.h"
-#include "LittleEndian.h"
 #include "MixerDevice.h"
 #include "MixerWaveOutput.h"
 #include "PulseServer.h"
@@ -75,28 +73,6 @@ QString pipeWireCycle(const PulseServer& server) {
         .arg(asked.captured(1).toDouble() * 1000 / asked.captured(2).toDouble(), 0, 'f', 1)
         .arg(cycle, 0, 'f', 2)
         .arg(qRound(cycle * 48));
-}
-
-// A steady tone as a RIFF image: any break in it at the sink is a dropout.
-QByteArray toneImage(int ms) {
-    constexpr int kToneRate = 44100;
-    QByteArray pcm;
-    for (int i = 0; i < kToneRate * ms / 1000; ++i)
-        LittleEndian::append16(
-            pcm, std::uint16_t(std::lround(8000 * std::sin(2 * M_PI * 440.0 * i / kToneRate))));
-    QByteArray out("RIFF");
-    LittleEndian::append32(out, 36 + pcm.size());
-    out.append("WAVEfmt ");
-    LittleEndian::append32(out, 16);
-    LittleEndian::append16(out, 1);  // PCM
-    LittleEndian::append16(out, 1);  // mono
-    LittleEndian::append32(out, kToneRate);
-    LittleEndian::append32(out, kToneRate * 2);
-    LittleEndian::append16(out, 2);
-    LittleEndian::append16(out, 16);
-    out.append("data");
-    LittleEndian::append32(out, pcm.size());
-    return out + pcm;
 }
 
 class Bench {
@@ -162,30 +138,6 @@ public:
         return ms;
     }
 
-    // New streams (the device opened afresh) that break up within their first sound.
-    int brokenStarts(int count) {
-        const QByteArray tone = toneImage(700);
-        int broken = 0;
-        for (int start = 0; start < count; ++start) {
-            quiet(30);
-            device_.rest();
-            const qint64 from = recorder_.now();
-            wave_.playMemory(tone);
-            const auto onset = recorder_.waitForSound(from, 3000);
-            const qint64 end = onset ? *onset + SinkRecorder::frames(600) : 0;
-            if (!onset || !recorder_.waitUntilRecorded(end, 3000)) {
-                ++broken;
-                continue;
-            }
-            const std::vector<double> blocks = recorder_.envelope(*onset, end).blocks();
-            const double steady = median(blocks);
-            if (std::any_of(blocks.begin(), blocks.end(),
-                            [steady](double rms) { return rms < steady / 2; }))
-                ++broken;
-        }
-        return broken;
-    }
-
     std::vector<StreamLatency> latencies(int count) {
         std::vector<StreamLatency> out;
         for (int i = 0; i < count; ++i) {
@@ -233,7 +185,6 @@ struct Figures {
     std::vector<double> warm, monitor, quietSpell, rested;
     std::vector<StreamLatency> latencies;
     QString cycle;
-    int brokenStarts = 0, starts = 0;
 };
 
 void report(const QString& server, const Figures& f) {
@@ -268,8 +219,6 @@ void report(const QString& server, const Figures& f) {
         "ROW|First sound after the device rested between games (%s)|%.1f ms (to the "
         "first mixed buffer)|-\n",
         name, median(f.rested));
-    std::printf("ROW|New streams whose first sound breaks up (%s)|%d of %d|none\n", name,
-                f.brokenStarts, f.starts);
 }
 
 // `driver` empty: the game's own choice, as on a player's desktop.
@@ -299,10 +248,8 @@ std::optional<Figures> measure(PulseServer::Kind kind, const char* driver) {
         f.latencies = bench.latencies(7);
     else
         f.cycle = cycleWithoutListener(server, listener, bench);
-    f.quietSpell = bench.afterQuietSpell(2);
+    f.quietSpell = bench.afterQuietSpell(3);
     f.rested = bench.restedPresses(9);
-    f.starts = 9;
-    f.brokenStarts = bench.brokenStarts(f.starts);
     if (f.warm.empty() || f.monitor.empty() || f.quietSpell.empty() || f.rested.empty()) {
         std::fprintf(stderr, "no figures on %s\n", qPrintable(server.name()));
         return std::nullopt;
