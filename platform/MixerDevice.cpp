@@ -18,8 +18,7 @@ constexpr int kChunkFrames = 512;
 
 // SDL's PulseAudio driver keeps a whole buffer ahead in the server, which through
 // pipewire-pulse puts a press over 20 ms; its PipeWire driver mixes each cycle as the
-// graph asks for it, and opens a stream in a third of the time. The player's own
-// SDL_AUDIODRIVER still wins.
+// graph asks for it. The player's own SDL_AUDIODRIVER still wins.
 bool pipeWireServerRunning() {
     QString dir = qEnvironmentVariable("PIPEWIRE_RUNTIME_DIR");
     if (dir.isEmpty()) dir = qEnvironmentVariable("XDG_RUNTIME_DIR");
@@ -196,8 +195,9 @@ void MixerDevice::playerActive() {
         if (!wanted()) soundStarted();
         return;
     }
-    // Opening takes tens of milliseconds on some servers: done now, before the press.
-    if (state_ != State::Opening && tryDue() && QCoreApplication::instance()) startOpening();
+    // Opening takes tens of milliseconds on some servers: done now, before the press. A
+    // device that failed is tried again by sounds, not by every move of the pointer.
+    if (state_ == State::Closed && QCoreApplication::instance()) startOpening();
 }
 
 bool MixerDevice::eventFilter(QObject* watched, QEvent* event) {
