@@ -53,6 +53,8 @@ QString pipeWireCycle(const PulseServer& server) {
     const auto asked = inputs ? latency.match(*inputs) : QRegularExpressionMatch();
     QProcess profiler;
     profiler.setProcessEnvironment(server.clientEnvironment());
+    // It leaves plotting scripts beside its log.
+    profiler.setWorkingDirectory(server.path(QStringLiteral(".")));
     const QString log = server.path(QStringLiteral("profiler.log"));
     profiler.start(QStringLiteral("pw-profiler"), {QStringLiteral("-o"), log});
     profiler.waitForStarted(3000);
