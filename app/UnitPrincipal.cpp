@@ -343,6 +343,7 @@ void TFormPrincipal::setInfoLine(int line, const QString& text) {
 }
 
 void TFormPrincipal::setGameMode(bool playing) {
+    sounds_.keepReady(playing);
     Play->setEnabled(!playing);
     configurationEnabled_ = !playing;
     for (QAction* action : {General, Skin, Sounds, Music}) action->setEnabled(!playing);

@@ -11,3 +11,7 @@ void SchemeSounds::setScheme(const QString& appDir, const QString& scheme) {
 void SchemeSounds::play(GameSound sound) {
     wave_.playFile(AppDirLayout(appDir_).soundFile(scheme_, sound));
 }
+
+void SchemeSounds::keepReady(bool on) {
+    wave_.keepReady(on);
+}

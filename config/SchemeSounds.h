@@ -12,6 +12,8 @@ public:
 
     void setScheme(const QString& appDir, const QString& scheme);
     void play(GameSound sound) override;
+    // A game in progress: its presses must sound at once.
+    void keepReady(bool on);
 
 private:
     WaveOutput& wave_;

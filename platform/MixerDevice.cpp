@@ -11,21 +11,43 @@
 #include "MixerLibrary.h"
 
 namespace {
-// 512 frames at 44.1 kHz keep the press-to-sound delay near 12 ms.
+// 512 frames at 44.1 kHz keep the press-to-sound delay near 12 ms; fewer let the
+// synthesizer's music break up on a busy machine.
 constexpr int kDeviceRate = 44100;
 constexpr int kChunkFrames = 512;
+
+// SDL's PulseAudio driver keeps a whole buffer ahead in the server, which through
+// pipewire-pulse puts a press over 20 ms; its PipeWire driver mixes each cycle as the
+// graph asks for it. The player's own SDL_AUDIODRIVER still wins.
+bool pipeWireServerRunning() {
+    QString dir = qEnvironmentVariable("PIPEWIRE_RUNTIME_DIR");
+    if (dir.isEmpty()) dir = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    QString remote = qEnvironmentVariable("PIPEWIRE_REMOTE");
+    if (remote.isEmpty()) remote = QStringLiteral("pipewire-0");
+    return !dir.isEmpty() && QFileInfo::exists(dir + QLatin1Char('/') + remote);
+}
+
+// Over an SDL_AUDIODRIVER that is set but empty too; "" is SDL's usual order.
+void chooseDriver(const char* name) {
+    mixer().SetHintWithPriority(SDL_HINT_AUDIODRIVER, name, SDL_HINT_OVERRIDE);
+}
 }  // namespace
 
-MixerDevice::MixerDevice() {
+MixerDevice::MixerDevice() : streamName_(QCoreApplication::applicationName().toUtf8()) {
     restTimer_.setSingleShot(true);
     restTimer_.setInterval(kRestAfterMs);
     connect(&restTimer_, &QTimer::timeout, this, [this] {
         if (closeIfLost()) return;
-        if (!rest() && holds_ == 0) soundStarted();  // still sounding: look again later
+        if (!rest() && !wanted()) soundStarted();  // still sounding: look again later
     });
+    watchTimer_.setInterval(kWatchEveryMs);
+    connect(&watchTimer_, &QTimer::timeout, this, &MixerDevice::watch);
+    if (QCoreApplication* app = QCoreApplication::instance()) app->installEventFilter(this);
 }
 
 MixerDevice::~MixerDevice() {
+    if (QCoreApplication* app = QCoreApplication::instance()) app->removeEventFilter(this);
+    watchTimer_.stop();
     pending_ = nullptr;
     finishOpening();
     closeNow();
@@ -101,13 +123,30 @@ void MixerDevice::finishOpening() {
     }
     state_ = State::Open;
     soundStarted();
+    // What played before the device went away comes back first; a newer sound then
+    // replaces it on the voice.
+    const Listeners listeners = openListeners_;
+    for (const auto& [owner, opened] : listeners) opened();
     if (pending && pendingSince_.elapsed() <= kPendingForMs) pending();
 }
 
 bool MixerDevice::openNow() {
     // SDL would otherwise swallow SIGTERM and SIGINT: the desktop must be able to end us.
     mixer().SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (mixer().InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    // The desktop's mixer names the stream after the game, not after the executable.
+    if (!streamName_.isEmpty()) {
+        mixer().SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, streamName_.constData());
+        mixer().SetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME, streamName_.constData());
+    }
+    const bool chosen = qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER");
+    const bool native = chosen && pipeWireServerRunning();
+    if (chosen) chooseDriver(native ? "pipewire" : "");
+    if (mixer().InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        if (!native) return false;
+        // No PipeWire driver in this SDL: its usual order of drivers.
+        chooseDriver("");
+        if (mixer().InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    }
     mixer().Init(MIX_INIT_MID);
     if (mixer().OpenAudio(kDeviceRate, AUDIO_S16SYS, 2, kChunkFrames) != 0) {
         mixer().Quit();
@@ -131,25 +170,87 @@ void MixerDevice::soundStarted() {
 void MixerDevice::holdOpen() {
     ++holds_;
     restTimer_.stop();
+    updateWatch();
 }
 
 void MixerDevice::releaseHold() {
-    if (holds_ > 0 && --holds_ == 0) soundStarted();
+    if (holds_ > 0 && --holds_ == 0 && !ready_) soundStarted();
+    updateWatch();
+}
+
+void MixerDevice::keepReady(bool on) {
+    if (ready_ == on) return;
+    ready_ = on;
+    if (on) {
+        restTimer_.stop();
+        playerActive();
+    } else if (holds_ == 0) {
+        soundStarted();
+    }
+    updateWatch();
+}
+
+void MixerDevice::playerActive() {
+    if (state_ == State::Open) {
+        if (!wanted()) soundStarted();
+        return;
+    }
+    // Opening takes tens of milliseconds on some servers: done now, before the press. A
+    // device that failed is tried again by sounds, not by every move of the pointer.
+    if (state_ == State::Closed && QCoreApplication::instance()) startOpening();
+}
+
+bool MixerDevice::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseMove:
+        case QEvent::MouseButtonPress:
+        case QEvent::KeyPress:
+        case QEvent::Wheel:
+        case QEvent::TouchBegin:
+            playerActive();
+            break;
+        default:
+            break;
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+// A device someone wants is checked for a lost server, and reopened once one is back.
+void MixerDevice::updateWatch() {
+    if (wanted() && QCoreApplication::instance()) {
+        if (!watchTimer_.isActive()) watchTimer_.start();
+    } else {
+        watchTimer_.stop();
+    }
+}
+
+void MixerDevice::watch() {
+    if (state_ == State::Open) {
+        closeIfLost();
+        return;
+    }
+    if (state_ != State::Opening && tryDue()) startOpening();
 }
 
 void MixerDevice::addCloseListener(const void* owner, std::function<void()> freeDecoded) {
     closeListeners_.emplace_back(owner, std::move(freeDecoded));
 }
 
+void MixerDevice::addOpenListener(const void* owner, std::function<void()> opened) {
+    openListeners_.emplace_back(owner, std::move(opened));
+}
+
 void MixerDevice::forget(const void* owner) {
-    std::erase_if(closeListeners_, [owner](const auto& entry) { return entry.first == owner; });
+    const auto owned = [owner](const auto& entry) { return entry.first == owner; };
+    std::erase_if(closeListeners_, owned);
+    std::erase_if(openListeners_, owned);
     if (pendingOwner_ != owner) return;
     pendingOwner_ = nullptr;
     pending_ = nullptr;
 }
 
 bool MixerDevice::rest() {
-    if (state_ != State::Open || holds_ > 0 || mixer().Playing(-1) != 0 ||
+    if (state_ != State::Open || wanted() || mixer().Playing(-1) != 0 ||
         mixer().PlayingMusic() != 0)
         return false;
     closeNow();
@@ -176,10 +277,10 @@ bool MixerDevice::closeIfLost() {
 void MixerDevice::closeNow() {
     if (state_ != State::Open) return;
     // A listener may release its hold while freeing; none of that may reopen anything.
-    const auto listeners = closeListeners_;
+    // Holds stay: what holds the device wants it back once the server is.
+    const Listeners listeners = closeListeners_;
     for (const auto& [owner, freeDecoded] : listeners) freeDecoded();
     shutDown();
-    holds_ = 0;
     state_ = State::Closed;
 }
 

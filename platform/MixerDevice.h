@@ -2,7 +2,8 @@
 // The sound device, shared by the wave voice and the MIDI players. It is opened on the
 // first sound, on a worker thread, so no window waits for the sound system; when there
 // is no device the game stays silent, and a device that went away (the sound server
-// stopped) is opened again by a later sound.
+// stopped) is opened again by a later sound, or in the background while a game or a
+// piece of music wants it.
 #include <atomic>
 #include <functional>
 #include <thread>
@@ -11,6 +12,7 @@
 
 #include <QByteArray>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -21,10 +23,14 @@ class MixerDevice : public QObject {
     Q_OBJECT
 public:
     static constexpr int kVoiceChannel = 0;
-    // SDL mixes for as long as the device is open, even in silence, so the device closes
-    // after a while without sound and an idle game costs no CPU; the next sound opens it
-    // again. A loaded piece of music keeps it open.
+    // SDL mixes for as long as the device is open, even in silence or paused (its stream
+    // is never corked, and the sound server keeps its graph running for it), so the device
+    // closes after a while without sound and without the player's input, and an idle game
+    // costs no CPU. The player's next input, or the next sound, opens it again. A loaded
+    // piece of music or a game in progress keeps it open.
     static constexpr int kRestAfterMs = 15000;
+    // How often a device that is wanted is checked for a lost server, and tried again.
+    static constexpr int kWatchEveryMs = 1000;
     // A device that could not be opened is tried again by a later sound, not sooner.
     static constexpr int kRetryAfterMs = 3000;
     // A sound asked for while the device was opening plays only if it is still this fresh.
@@ -49,10 +55,18 @@ public:
     void soundStarted();  // restarts the countdown to rest
     void holdOpen();      // a piece of music was loaded
     void releaseHold();   // and freed
+    // A game in progress waits for a press that must sound at once: while on, the device
+    // does not rest, and one that is closed opens in the background.
+    void keepReady(bool on);
+    bool keptReady() const { return ready_; }
+    // The player touched one of the game's windows: a sound may follow at any moment.
+    void playerActive();
     // Called before the device closes (at rest, when lost, at exit), to free what was
     // decoded for it.
     void addCloseListener(const void* owner, std::function<void()> freeDecoded);
-    // Drops the owner's close listener and its pending retry.
+    // Called each time the device has opened, for what should sound again once it is back.
+    void addOpenListener(const void* owner, std::function<void()> opened);
+    // Drops the owner's listeners and its pending retry.
     void forget(const void* owner);
     // Closes the device now if nothing sounds and nothing holds it; true when it did.
     bool rest();
@@ -75,9 +89,16 @@ public:
     static QString findSoundFont(const QStringList& candidates);
     static QStringList defaultSoundFonts();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     enum class State { Closed, Opening, Open, Failed };
+    using Listeners = std::vector<std::pair<const void*, std::function<void()>>>;
     bool tryDue() const;
+    bool wanted() const { return holds_ > 0 || ready_; }
+    void updateWatch();
+    void watch();
     void startOpening();
     void finishOpening();
     bool openOffThread();
@@ -96,15 +117,19 @@ private:
 
     State state_ = State::Closed;
     int holds_ = 0;
+    bool ready_ = false;
     int retryAfterMs_ = kRetryAfterMs;
     QElapsedTimer failedAt_;
     QTimer restTimer_;
+    QTimer watchTimer_;
     KeptMusic kept_;
-    std::vector<std::pair<const void*, std::function<void()>>> closeListeners_;
+    Listeners closeListeners_;
+    Listeners openListeners_;
     const void* pendingOwner_ = nullptr;
     std::function<void()> pending_;
     QElapsedTimer pendingSince_;
     std::thread opener_;
     std::atomic<bool> opened_{false};
     QString soundFont_;
+    QByteArray streamName_;  // as the desktop's mixer shows the game
 };

@@ -14,6 +14,7 @@ bool resolve(void* library, const char* name, Function& slot) {
 // SDL's own functions are found through SDL_mixer, which depends on it.
 bool resolveAll(void* lib, MixerLibrary& m) {
     return resolve(lib, "SDL_SetHint", m.SetHint) &&
+           resolve(lib, "SDL_SetHintWithPriority", m.SetHintWithPriority) &&
            resolve(lib, "SDL_InitSubSystem", m.InitSubSystem) &&
            resolve(lib, "SDL_QuitSubSystem", m.QuitSubSystem) &&
            resolve(lib, "SDL_PeepEvents", m.PeepEvents) &&

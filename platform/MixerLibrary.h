@@ -7,6 +7,7 @@
 
 struct MixerLibrary {
     decltype(&::SDL_SetHint) SetHint;
+    decltype(&::SDL_SetHintWithPriority) SetHintWithPriority;
     decltype(&::SDL_InitSubSystem) InitSubSystem;
     decltype(&::SDL_QuitSubSystem) QuitSubSystem;
     decltype(&::SDL_PeepEvents) PeepEvents;

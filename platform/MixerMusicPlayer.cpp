@@ -65,31 +65,36 @@ void MixerMusicPlayer::open() {
     close();
     const QByteArray bytes = readPiece(fileName_);
     if (bytes.isEmpty()) throw MciError(openFailure(fileName_));
-    if (!device_.ensureOpen()) {
-        // No sound device: the game plays on in silence.
-        silent_ = true;
-        open_ = true;
-        return;
+    if (device_.ensureOpen()) {
+        if (!mixer().HasMusicDecoder("MIDI"))
+            throw MciError(QStringLiteral("No MIDI synthesizer is available to play ") + fileName_);
+        music_ = device_.takeMusic(fileName_, bytes);
+        if (!music_) music_ = MixerDevice::decodeMusic(bytes);
+        if (!music_) throw MciError(openFailure(fileName_));
     }
-    if (!mixer().HasMusicDecoder("MIDI"))
-        throw MciError(QStringLiteral("No MIDI synthesizer is available to play ") + fileName_);
-    music_ = device_.takeMusic(fileName_, bytes);
-    if (!music_) music_ = MixerDevice::decodeMusic(bytes);
-    if (!music_) throw MciError(openFailure(fileName_));
+    // Without a sound device the game plays on in silence, and the piece is heard once a
+    // device opens.
+    silent_ = music_ == nullptr;
     bytes_ = bytes;
     openedPath_ = fileName_;
     played_ = false;
     device_.holdOpen();
+    holdsDevice_ = true;
     device_.addCloseListener(this, [this] { deviceClosing(); });
+    device_.addOpenListener(this, [this] { deviceOpened(); });
     open_ = true;
-    silent_ = false;
     held_ = false;
     state_ = State::Stopped;
 }
 
 void MixerMusicPlayer::play() {
     requireOpen();
-    if (silent_) return;
+    if (silent_) {
+        endPlay();
+        state_ = State::Playing;
+        playId_ = nextPlayId();
+        return;
+    }
     // A paused or stopped piece goes on where it stands, as a new play that supersedes
     // the old one; anything else starts at the top.
     if (ownsStream() && (state_ != State::Stopped || held_) && mixer().PlayingMusic() != 0)
@@ -116,6 +121,13 @@ void MixerMusicPlayer::startFromTop() {
     endPlay();
     held_ = false;
     if (played_) decodeAfresh();
+    const quint64 play = nextPlayId();
+    startStream(play);
+    if (state_ == State::Playing) playId_ = play;
+    if (state_ == State::Playing && mixer().PlayingMusic() == 0) playedToEnd(playId_);
+}
+
+void MixerMusicPlayer::startStream(quint64 play) {
     // A play that cannot start notifies nothing, so looping music simply stops.
     if (!music_) return;
     mixer().HookMusicFinished(&MixerMusicPlayer::musicFinishedHook);
@@ -124,10 +136,8 @@ void MixerMusicPlayer::startFromTop() {
     if (mixer().PlayMusic(music_, looping_ ? -1 : 0) != 0) return;
     played_ = true;
     state_ = State::Playing;
-    playId_ = nextPlayId();
     streamOwner.store(this);
-    streamPlay.store(playId_);
-    if (mixer().PlayingMusic() == 0) playedToEnd(playId_);
+    streamPlay.store(play);
 }
 
 // FluidSynth's player can only go on from where a halted piece stood, so a piece goes
@@ -141,7 +151,12 @@ void MixerMusicPlayer::decodeAfresh() {
 
 void MixerMusicPlayer::pause() {
     requireOpen();
-    if (silent_ || !ownsStream()) return;
+    if (silent_) {
+        if (state_ != State::Stopped)
+            state_ = state_ == State::Playing ? State::Paused : State::Playing;
+        return;
+    }
+    if (!ownsStream()) return;
     if (state_ == State::Playing) {
         mixer().PauseMusic();
         state_ = State::Paused;
@@ -154,8 +169,8 @@ void MixerMusicPlayer::pause() {
 // The stream is only paused, so a later play goes on from the same place.
 void MixerMusicPlayer::stop() {
     requireOpen();
-    if (silent_ || state_ == State::Stopped) return;
-    if (ownsStream()) {
+    if (state_ == State::Stopped) return;
+    if (!silent_ && ownsStream()) {
         streamPlay.store(0);
         mixer().PauseMusic();
         held_ = true;
@@ -165,7 +180,10 @@ void MixerMusicPlayer::stop() {
 
 void MixerMusicPlayer::rewind() {
     requireOpen();
-    if (silent_) return;
+    if (silent_) {
+        endPlay();
+        return;
+    }
     releaseStream();
     endPlay();
     if (played_) decodeAfresh();
@@ -180,10 +198,9 @@ void MixerMusicPlayer::closeFile() {
     releaseStream();
     endPlay();
     device_.forget(this);
-    if (music_) {
-        device_.keepMusic(openedPath_, bytes_, music_, played_);
-        device_.releaseHold();
-    }
+    if (music_) device_.keepMusic(openedPath_, bytes_, music_, played_);
+    if (holdsDevice_) device_.releaseHold();
+    holdsDevice_ = false;
     music_ = nullptr;
     bytes_.clear();
     played_ = false;
@@ -192,14 +209,37 @@ void MixerMusicPlayer::closeFile() {
 }
 
 // The device is closing under an open piece (the sound server went away): the piece
-// stays open and plays on in silence until it is opened again.
+// stays open, and a play goes on in silence, with its notification still due.
 void MixerMusicPlayer::deviceClosing() {
+    const bool sounding = ownsStream();
     releaseStream();
     MixerDevice::freeMusic(music_);
     music_ = nullptr;
     played_ = false;
     silent_ = true;
-    endPlay();
+    // A play that was superseded or stopped before the loss is not revived.
+    if (!sounding && state_ == State::Playing) endPlay();
+}
+
+// The synthesizer cannot say where the lost stream stood, so a play that went on in
+// silence starts again from the top: for looping music what a player knows from a new
+// game, rather than a jump into the middle of a bar.
+void MixerMusicPlayer::deviceOpened() {
+    if (!open_ || !silent_) return;
+    if (!mixer().HasMusicDecoder("MIDI")) return;
+    music_ = device_.takeMusic(openedPath_, bytes_);
+    if (!music_) music_ = MixerDevice::decodeMusic(bytes_);
+    if (!music_) return;
+    silent_ = false;
+    played_ = false;
+    if (state_ != State::Playing) return;
+    streamPlay.store(0);
+    MixerMusicPlayer* previous = streamOwner.exchange(nullptr);
+    if (previous && previous != this) previous->supersede();
+    const quint64 play = playId_;
+    startStream(play);
+    // Cannot start: the play ends as a failed one does.
+    if (state_ != State::Playing || !ownsStream()) endPlay();
 }
 
 void MixerMusicPlayer::releaseStream() {

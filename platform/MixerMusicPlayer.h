@@ -2,7 +2,8 @@
 // A MIDI player on SDL_mixer's music stream (FluidSynth with a General MIDI soundfont).
 // Every play ends with exactly one notification on the user-interface thread: played to
 // the end, stopped, superseded by another play, or closed. Every play that is not a
-// resume starts at the piece's first event.
+// resume starts at the piece's first event. A sound server that goes away ends no play:
+// the piece goes on in silence, and starts again from its top once the server is back.
 #include <functional>
 
 #include <QByteArray>
@@ -34,8 +35,8 @@ public:
 
     bool playing() const { return state_ == State::Playing; }
     bool paused() const { return state_ == State::Paused; }
-    // Opened without a sound device, or the device went away: plays nothing and never
-    // notifies.
+    // Opened without a sound device, or the device went away: nothing is heard until the
+    // device opens again. A play in silence ends only when stopped, superseded or closed.
     bool silent() const { return silent_; }
 
 private:
@@ -49,6 +50,8 @@ private:
     void releaseStream();            // halts the stream if this player holds it
     void supersede();                // another player took the stream
     void deviceClosing();            // the device goes away: play on in silence
+    void deviceOpened();             // and is back: sound again where a play goes on
+    void startStream(quint64 play);  // the current piece from its top, for that play
     void endPlay();                  // the current play is over: notify once
     void playedToEnd(quint64 play);  // on the UI thread, from SDL's finished hook
     static void musicFinishedHook();
@@ -61,6 +64,7 @@ private:
     bool played_ = false;  // music_ has been started and is no longer at its top
     bool open_ = false;
     bool silent_ = false;
+    bool holdsDevice_ = false;
     bool looping_ = false;
     State state_ = State::Stopped;
     bool held_ = false;   // stopped, with the stream paused where it stood

@@ -97,6 +97,10 @@ void MixerWaveOutput::playMemory(const QByteArray& riffImage) {
     start(memoryChunk_, memoryChunk_ ? Last::Memory : Last::Silence);
 }
 
+void MixerWaveOutput::keepReady(bool on) {
+    device_.keepReady(on);
+}
+
 Mix_Chunk* MixerWaveOutput::chunkFor(const QString& path) {
     const QString found = findPathNoCase(path);
     if (found.isEmpty()) return nullptr;

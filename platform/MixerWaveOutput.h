@@ -21,6 +21,7 @@ public:
 
     void playFile(const QString& path) override;
     void playMemory(const QByteArray& riffImage) override;
+    void keepReady(bool on) override;
 
     // What the voice was last asked to play: for tests and benchmarks.
     enum class Last { Nothing, File, Beep, Memory, Silence };

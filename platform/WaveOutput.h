@@ -11,4 +11,7 @@ public:
     virtual void playFile(const QString& path) = 0;
     // Plays a complete RIFF/WAVE image from memory; an unplayable image stays silent.
     virtual void playMemory(const QByteArray& riffImage) = 0;
+    // While on, a press may come at any moment and must sound at once (a game is in
+    // progress); an output without a device to keep open has nothing to do.
+    virtual void keepReady(bool on) { (void)on; }
 };

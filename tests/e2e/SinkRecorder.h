@@ -36,6 +36,8 @@ public:
     // The first sample at `from` or later that is clearly sound, looked for until
     // `withinMs` of recording after `from` have come in.
     std::optional<qint64> waitForSound(qint64 from, int withinMs) const;
+    // The first clear sound between two points already recorded, without waiting.
+    std::optional<qint64> soundIn(qint64 from, qint64 to) const { return firstLoud(from, to); }
     // Waits until the last `ms` recorded were silent.
     bool waitForSilence(int ms, int timeoutMs) const;
 

@@ -1,5 +1,7 @@
-// What the real game sends to a sound server: a private PulseAudio daemon records its
-// sink while the game is played through X input, and the tests listen to the recording.
+// What the real game sends to a sound server: a private server records its sink while
+// the game is played through X input, and the tests listen to the recording. What the
+// synthesizer alone decides is heard through PulseAudio; what the server takes part in
+// (a press, a server that goes away and comes back) through PipeWire as well.
 #include <functional>
 #include <iostream>
 
@@ -21,12 +23,24 @@ constexpr int kShiftMs = 30;
 
 class SoundE2eTest : public GameFixture {
 protected:
+    explicit SoundE2eTest(PulseServer::Kind kind = PulseServer::Kind::PulseAudio) : pulse(kind) {}
+
     void SetUp() override {
+        if (const QStringList missing = PulseServer::missingPrograms(pulse.kind());
+            !missing.isEmpty())
+            GTEST_SKIP() << pulse.name().toStdString() << " is not installed (no "
+                         << missing.join(QStringLiteral(", ")).toStdString() << ")";
         GameFixture::SetUp();
-        ASSERT_TRUE(pulse.start()) << "no sound server:\n" << pulse.log().toStdString();
+        ASSERT_TRUE(pulse.start()) << "no " << pulse.name().toStdString() << " server:\n"
+                                   << pulse.log().toStdString();
         ASSERT_TRUE(recorder.start()) << "the sink's monitor records nothing";
-        x.setGameEnv(QStringLiteral("SDL_AUDIODRIVER"), QStringLiteral("pulseaudio"));
-        x.setGameEnv(QStringLiteral("PULSE_SERVER"), pulse.address());
+        // On PipeWire the game chooses its driver itself, as on a player's desktop.
+        const bool pipeWire = pulse.kind() == PulseServer::Kind::PipeWire;
+        x.setGameEnv(QStringLiteral("SDL_AUDIODRIVER"),
+                     pipeWire ? QString() : QStringLiteral("pulseaudio"));
+        for (const QString& name :
+             {QStringLiteral("PULSE_SERVER"), QStringLiteral("XDG_RUNTIME_DIR")})
+            x.setGameEnv(name, pulse.clientEnvironment().value(name));
         const QString music = appDir + QStringLiteral("/Music/");
         ASSERT_TRUE(TestPiece::write(music + kStepsFile, TestPiece::steps(kStepsMs)));
         ASSERT_TRUE(TestPiece::write(music + kSustainedFile, TestPiece::sustained(kSustainedMs)));
@@ -103,8 +117,34 @@ protected:
     SinkRecorder recorder{pulse};
 };
 
-TEST_F(SoundE2eTest, AKeypadPressIsHeardOnlyWithSoundsOn) {
+// The cases where the server takes part, on each server.
+class SoundE2eEachServer : public SoundE2eTest,
+                           public ::testing::WithParamInterface<PulseServer::Kind> {
+protected:
+    SoundE2eEachServer() : SoundE2eTest(GetParam()) {}
+};
+
+// Cases where the server only has to go away and come back: once, on the newer of the
+// two where it is installed.
+class SoundE2eOneServer : public SoundE2eTest {
+protected:
+    SoundE2eOneServer()
+        : SoundE2eTest(PulseServer::missingPrograms(PulseServer::Kind::PipeWire).isEmpty()
+                           ? PulseServer::Kind::PipeWire
+                           : PulseServer::Kind::PulseAudio) {}
+};
+
+INSTANTIATE_TEST_SUITE_P(Servers, SoundE2eEachServer,
+                         ::testing::Values(PulseServer::Kind::PulseAudio,
+                                           PulseServer::Kind::PipeWire),
+                         [](const auto& info) {
+                             return PulseServer::name(info.param).toStdString();
+                         });
+
+TEST_P(SoundE2eEachServer, AKeypadPressIsHeardOnlyWithSoundsOn) {
     for (const bool sounds : {true, false}) {
+        // Silence with sounds off is the game's alone: heard once, through PulseAudio.
+        if (!sounds && pulse.kind() != PulseServer::Kind::PulseAudio) break;
         SCOPED_TRACE(sounds ? "sounds on" : "sounds off");
         setSound(sounds);
         ASSERT_TRUE(startAfterJingle()) << "the splash jingle was not heard";
@@ -114,6 +154,11 @@ TEST_F(SoundE2eTest, AKeypadPressIsHeardOnlyWithSoundsOn) {
         ASSERT_TRUE(pressed) << "the press did not show on the board";
         EXPECT_EQ(recorder.waitForSound(*pressed, 700).has_value(), sounds)
             << (sounds ? "the press was not heard" : "the press was heard with sounds off");
+        // The desktop's mixer shows the stream under the game's name.
+        const QString streams = pulse.pactl({QStringLiteral("list"), QStringLiteral("sink-inputs")})
+                                    .value_or(QString());
+        EXPECT_TRUE(streams.contains(QStringLiteral("application.name = \"Zelto 2000\"")))
+            << streams.toStdString();
         x.stopGame();
     }
 }
@@ -186,7 +231,7 @@ TEST_F(SoundE2eTest, EachGameStartsItsMusicFromTheTop) {
 
 // The server goes away mid-game: the game plays on in silence, and once a server is
 // back a later press is heard again.
-TEST_F(SoundE2eTest, TheGameOutlivesTheSoundServer) {
+TEST_P(SoundE2eEachServer, TheGameOutlivesTheSoundServer) {
     setSound(true);
     ASSERT_TRUE(startAfterJingle());
     std::vector<int> steps = {firstRound()};
@@ -218,6 +263,34 @@ TEST_F(SoundE2eTest, TheGameOutlivesTheSoundServer) {
     }
     EXPECT_TRUE(heard) << "no press was heard after the server came back";
     EXPECT_EQ(otherWindows(), QStringList()) << "a message appeared";
+}
+
+// The in-game music of a game that outlives its server is heard again once a server is
+// back, without a press, and stops with the game.
+TEST_F(SoundE2eOneServer, TheMusicComesBackWithTheServer) {
+    setSound(false, kSustainedFile);
+    startAfterJingle();
+    const qint64 f2 = recorder.now();
+    x.key(QStringLiteral("F2"));
+    ASSERT_TRUE(recorder.waitForSound(f2, 10000)) << "no music after F2";
+
+    recorder.stop();
+    pulse.stop();
+    ASSERT_TRUE(x.gameRunning());
+    ASSERT_TRUE(pulse.start());
+    ASSERT_TRUE(recorder.start());
+    const auto back = startHeard(recorder.now(), 15000, 1000);
+    ASSERT_TRUE(back) << "the music did not come back with the server";
+    EXPECT_FALSE(back->silent());
+    EXPECT_TRUE(x.gameRunning());
+    EXPECT_EQ(otherWindows(), QStringList()) << "a message appeared";
+
+    x.key(QStringLiteral("F3"));
+    const auto ask = waitForBox(QStringLiteral("^Zelto 2000"));
+    ASSERT_TRUE(ask) << "no confirmation box";
+    x.key(QStringLiteral("Return"));  // Yes
+    ASSERT_TRUE(waitForBoxGone(*ask));
+    EXPECT_TRUE(recorder.waitForSilence(300, 5000)) << "the music went on after the game";
 }
 
 }  // namespace

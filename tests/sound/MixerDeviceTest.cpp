@@ -1,10 +1,14 @@
 // Choosing the General MIDI soundfont, and opening the device only when asked.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <SDL.h>
+
+#include "EventWait.h"
 #include "MediaFiles.h"
 #include "MixerDevice.h"
 #include "ScopedEnv.h"
@@ -105,4 +109,30 @@ TEST(MixerDeviceOpen, RestOfAClosedOrFailedDeviceDoesNothing) {
     EXPECT_FALSE(device.failed());
     device.soundStarted();
     EXPECT_FALSE(device.isOpen()) << "only a sound opens the device";
+}
+
+// A game in progress keeps the device open through quiet spells and opens a resting
+// one at once, in the background; after the game it may rest again.
+TEST(MixerDeviceReady, AGameInProgressKeepsTheDeviceOpen) {
+    MixerDevice device;
+    device.keepReady(true);
+    ASSERT_TRUE(EventWait::until([&] { return device.isOpen(); }, 10000));
+    EXPECT_FALSE(device.rest());
+    device.keepReady(false);
+    EXPECT_TRUE(device.rest());
+    EXPECT_FALSE(device.isOpen());
+    device.playerActive();
+    EXPECT_TRUE(EventWait::until([&] { return device.isOpen(); }, 10000))
+        << "the player's input does not wake the device";
+}
+
+// The stream carries the game's name, not the executable's.
+TEST(MixerDeviceReady, TheStreamIsNamedAfterTheGame) {
+    const QString before = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QStringLiteral("Zelto 2000"));
+    MixerDevice device;
+    QCoreApplication::setApplicationName(before);
+    ASSERT_TRUE(device.ensureOpen());
+    EXPECT_STREQ(SDL_GetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME), "Zelto 2000");
+    EXPECT_STREQ(SDL_GetHint(SDL_HINT_AUDIO_DEVICE_STREAM_NAME), "Zelto 2000");
 }

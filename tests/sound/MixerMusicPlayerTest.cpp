@@ -140,31 +140,54 @@ TEST_F(MusicPlayerTest, LoopingPlayRepeatsWithoutAGapAndEndsWithOneNotification)
     EXPECT_EQ(notes, 1);
 }
 
-// A sound server that goes away: the open piece ends its play with one notification and
-// stays open in silence, and a later sound opens the device again.
-TEST_F(MusicPlayerTest, ALostDeviceIsOpenedAgainByALaterSound) {
-    MixerWaveOutput wave(device);
-    openPiece(kLongPiece);
+// A sound server that goes away mid-play: the play goes on in silence with no
+// notification, the device is tried again in the background, and once it is back the
+// piece sounds again within the same play, which still ends with one notification.
+TEST_F(MusicPlayerTest, APlayOutlivesALostDeviceAndSoundsAgainOnceItIsBack) {
+    device.setRetryAfter(0);
+    player.setLooping(true);
+    openPiece(kShortPiece);
     player.play();
+    int closings = 0, openings = 0;
+    device.addCloseListener(this, [&] { ++closings; });
+    device.addOpenListener(this, [&] { ++openings; });
     SDL_Event removed{};
     removed.type = SDL_AUDIODEVICEREMOVED;
     removed.adevice.which = 2;
     ASSERT_EQ(SDL_PushEvent(&removed), 1);
 
-    wave.playFile(dir.path() + QStringLiteral("/Click.wav"));
-    EXPECT_TRUE(player.isOpen());
-    EXPECT_TRUE(player.silent());
-    EXPECT_TRUE(runUntil([this] { return notes == 1; }));
-    EXPECT_EQ(errorOf([this] { player.play(); }), QStringLiteral("<no error>"));
-    ASSERT_TRUE(runUntil([this] { return device.isOpen(); }));
-    EXPECT_EQ(wave.last(), MixerWaveOutput::Last::Beep) << "the sound asked for is heard";
-    settle(100);
-    EXPECT_EQ(notes, 1) << "a silent piece never notifies";
-
-    player.open();
-    player.play();
+    ASSERT_TRUE(runUntil([&] { return closings == 1 && openings == 1; }))
+        << "the lost device was not opened again";
     EXPECT_TRUE(player.playing());
+    EXPECT_FALSE(player.silent());
     EXPECT_EQ(Mix_PlayingMusic(), 1);
+    settle();
+    EXPECT_EQ(notes, 0) << "the loss ended the play";
+    player.stop();
+    EXPECT_TRUE(runUntil([this] { return notes == 1; }));
+    settle(100);
+    EXPECT_EQ(notes, 1);
+    device.forget(this);
+}
+
+// A piece stopped before the loss stays quiet when the device is back.
+TEST_F(MusicPlayerTest, AStoppedPieceStaysQuietWhenALostDeviceIsBack) {
+    device.setRetryAfter(0);
+    openPiece(kLongPiece);
+    player.play();
+    player.stop();
+    int openings = 0;
+    device.addOpenListener(this, [&] { ++openings; });
+    ASSERT_TRUE(runUntil([this] { return notes == 1; }));
+    SDL_Event removed{};
+    removed.type = SDL_AUDIODEVICEREMOVED;
+    ASSERT_EQ(SDL_PushEvent(&removed), 1);
+    ASSERT_TRUE(runUntil([&] { return openings == 1; }));
+    EXPECT_FALSE(player.playing());
+    EXPECT_EQ(Mix_PlayingMusic(), 0);
+    settle(100);
+    EXPECT_EQ(notes, 1);
+    device.forget(this);
 }
 
 // --- a player with no file open ---
@@ -491,12 +514,14 @@ TEST_F(TwoPlayersTest, PausedPlayerThatLostTheStreamStartsAfresh) {
 
 // --- no sound device ---
 
-TEST(MusicPlayerWithoutDevice, OpensAndPlaysSilentlyWithoutNotifying) {
+// Without a device a play goes on in silence: it ends with one notification when
+// stopped, and a device that appears meanwhile makes it heard.
+TEST(MusicPlayerWithoutDevice, PlaysInSilenceUntilADeviceOpens) {
     ScopedEnv env;
     env.set("SDL_AUDIODRIVER", QStringLiteral("no-such-driver"));
     QTemporaryDir dir;
     const QString path = dir.path() + QStringLiteral("/Piece.mid");
-    ASSERT_TRUE(MediaFiles::write(path, MediaFiles::midi(kShortPiece)));
+    ASSERT_TRUE(MediaFiles::write(path, MediaFiles::midi(kLongPiece)));
     MixerDevice device;
     MixerMusicPlayer player(device);
     int notes = 0;
@@ -504,11 +529,22 @@ TEST(MusicPlayerWithoutDevice, OpensAndPlaysSilentlyWithoutNotifying) {
     player.setFileName(path);
     EXPECT_EQ(errorOf([&] { player.open(); }), QStringLiteral("<no error>"));
     EXPECT_TRUE(player.isOpen());
+    EXPECT_TRUE(player.silent());
     EXPECT_EQ(errorOf([&] { player.play(); }), QStringLiteral("<no error>"));
     EXPECT_EQ(errorOf([&] { player.pause(); }), QStringLiteral("<no error>"));
+    EXPECT_TRUE(player.paused());
     EXPECT_EQ(errorOf([&] { player.stop(); }), QStringLiteral("<no error>"));
+    EXPECT_TRUE(runUntil([&] { return notes == 1; }));
+
+    player.play();
+    env.set("SDL_AUDIODRIVER", QStringLiteral("dummy"));
+    device.setRetryAfter(0);
+    ASSERT_TRUE(runUntil([&] { return device.isOpen(); })) << "no retry in the background";
+    EXPECT_FALSE(player.silent());
+    EXPECT_TRUE(player.playing());
+    EXPECT_EQ(Mix_PlayingMusic(), 1);
     settle(100);
-    EXPECT_EQ(notes, 0);
+    EXPECT_EQ(notes, 1);
     player.close();
     EXPECT_EQ(errorOf([&] { player.play(); }), kNoDevice);
 }
