@@ -196,26 +196,9 @@ void TFormPrincipal::closeEvent(QCloseEvent* event) {
 // ---- PrincipalView ----
 
 void TFormPrincipal::runWindow(Window window) {
-    switch (window) {
-        case Window::Logo:
-            windows_.logo->exec();
-            break;
-        case Window::General:
-            windows_.general->exec();
-            break;
-        case Window::Skin:
-            windows_.skin->exec();
-            break;
-        case Window::Sounds:
-            windows_.sounds->exec();
-            break;
-        case Window::Music:
-            windows_.music->exec();
-            break;
-        case Window::About:
-            windows_.about->exec();
-            break;
-    }
+    QDialog* const inOrderOfWindow[] = {windows_.logo,   windows_.general, windows_.skin,
+                                        windows_.sounds, windows_.music,   windows_.about};
+    inOrderOfWindow[static_cast<int>(window)]->exec();
 }
 
 void TFormPrincipal::openPage(const QString& url) {
