@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QString>
 
+#include "AppDirUser.h"
 #include "ConfigRecord.h"
 #include "GoToWeb.h"
 #include "WindowDrag.h"
@@ -12,7 +13,7 @@
 class QLabel;
 class WaveOutput;
 
-class TFormAbout : public QDialog {
+class TFormAbout : public QDialog, public AppDirUser {
     Q_OBJECT
 public:
     static constexpr int kWidth = 362;
@@ -20,7 +21,7 @@ public:
 
     explicit TFormAbout(WaveOutput& wave, QWidget* parent = nullptr);
 
-    void setAppDir(const QString& appDir);
+    void setAppDir(const QString& appDir) override;
 
     QLabel* Background() const { return background_; }
     QLabel* Label1() const { return credits_; }

@@ -7,11 +7,12 @@
 #include <QString>
 #include <QTimer>
 
+#include "AppDirUser.h"
 #include "UWave.h"
 
 class WaveOutput;
 
-class TFormLogo : public QDialog {
+class TFormLogo : public QDialog, public AppDirUser {
     Q_OBJECT
 public:
     static constexpr int kWidth = 184;
@@ -21,7 +22,7 @@ public:
 
     explicit TFormLogo(WaveOutput& wave, QWidget* parent = nullptr);
 
-    void setAppDir(const QString& appDir) { appDir_ = appDir; }
+    void setAppDir(const QString& appDir) override { appDir_ = appDir; }
     // Shows the splash and returns once it is on the screen and painted (or after a
     // short wait), so the first thing a player sees never waits for the other windows.
     void showAtOnce();

@@ -10,10 +10,11 @@ class BoardView {
 public:
     virtual ~BoardView() = default;
 
-    virtual void showButtonPicture(int n, Picture picture) = 0;   // n = 1..9
-    virtual void showControlPicture(int n, Picture picture) = 0;  // n = 1..8
-    virtual void showMark(int n, MarkKind kind) = 0;
-    virtual void hideMarks() = 0;
+    // The picture operations keep the main window's own names.
+    virtual void ShowButtonPicture(int n, Picture picture) = 0;   // n = 1..9
+    virtual void ShowControlPicture(int n, Picture picture) = 0;  // n = 1..8
+    virtual void ShowMark(int n, MarkKind kind) = 0;
+    virtual void HideMarks() = 0;
     virtual void setInfoLine(int line, const QString& text) = 0;  // line = 1..5
 
     // Game mode: Play and Configuration off, Quit on, active cursor on control 2 and the

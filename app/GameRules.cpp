@@ -83,7 +83,7 @@ void GameRules::PlayClick() {
     showLit_ = false;
     view_.setInfoLine(kTurnLine, QStringLiteral("PC turn"));
     startShowTimer();
-    view_.showControlPicture(1, Picture::Up);
+    view_.ShowControlPicture(1, Picture::Up);
 }
 
 void GameRules::GenerateSequence() {
@@ -130,7 +130,7 @@ void GameRules::beginRoundDisplay() {
     view_.setInfoLine(kTurnLine, QStringLiteral("PC turn"));
     view_.setInfoLine(kScoreLine, QStringLiteral("Score: %1").arg(Score()));
     if (config_.PlayerTime != 0) view_.setInfoLine(kTimeLine, QStringLiteral("Timer: Paused"));
-    view_.hideMarks();
+    view_.HideMarks();
     if (wrongButton_ != 0) {
         setButtonPicture(wrongButton_, Picture::Up);
         wrongButton_ = 0;
@@ -187,8 +187,8 @@ void GameRules::rightPress() {
 void GameRules::wrongPress(int n, int due) {
     view_.setInfoLine(kTurnLine, QStringLiteral("Wrong button !!"));
     playIfSoundsOn(sounds_, config_, GameSound::Mistake);
-    view_.showMark(n, MarkKind::No);
-    view_.showMark(due, MarkKind::Yes);
+    view_.ShowMark(n, MarkKind::No);
+    view_.ShowMark(due, MarkKind::Yes);
     if (mistakesLeft_ == 0) {
         GameLost();
         return;
@@ -243,7 +243,7 @@ void GameRules::TimeTimerTimer() {
 
     view_.setInfoLine(kTimeLine, QStringLiteral("Timer: 100 %"));
     view_.setInfoLine(kTurnLine, QStringLiteral("Time Over !!"));
-    view_.showMark(sequenceAt(playerPos_ + 1), MarkKind::Time);
+    view_.ShowMark(sequenceAt(playerPos_ + 1), MarkKind::Time);
     stopTimeTimer();
     timeTicks_ = 0;
     playIfSoundsOn(sounds_, config_, GameSound::TimeOver);
@@ -267,7 +267,7 @@ void GameRules::GameLost() {
     playing_ = false;
     stopMusic();
     prompts_.showGameOver();
-    view_.hideMarks();
+    view_.HideMarks();
     view_.setGameMode(false);
     idleBoard();
     enterRecord();
@@ -282,7 +282,7 @@ bool GameRules::QuitClick() {
 void GameRules::returnToIdle() {
     playing_ = false;
     view_.setGameMode(false);
-    view_.hideMarks();
+    view_.HideMarks();
     stopMusic();
     idleBoard();
 }
@@ -349,7 +349,7 @@ void GameRules::MediaPlayerNotify() {
 
 void GameRules::setButtonPicture(int n, Picture picture) {
     buttonDown_[n - 1] = picture == Picture::Down;
-    view_.showButtonPicture(n, picture);
+    view_.ShowButtonPicture(n, picture);
 }
 
 void GameRules::startShowTimer() {

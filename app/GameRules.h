@@ -21,7 +21,7 @@ public:
     static constexpr int kSequenceSize = 65000;
     static constexpr int kNoHighlight = 20;
 
-    // The music player holds the in-game piece; its file is the window's to set.
+    // The music player holds the in-game piece; its file is the session's to set.
     GameRules(BoardView& board, GamePrompts& prompts, SoundPort& sounds, MusicPlayer& music);
 
     // The settings of the games from now on, range-checked by the caller.

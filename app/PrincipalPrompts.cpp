@@ -12,20 +12,28 @@
 #include "UnitTop10.h"
 
 // Start-up's boxes come before the main window is shown, so they have no parent.
-bool PrincipalPrompts::showStartup(const StartupCheck::Result& start) const {
-    for (const StartupCheck::Step& step : start.steps) {
-        if (step.kind == StartupCheck::Step::Kind::Warning)
-            QMessageBox::warning(nullptr, kGameTitle, step.text);
-        else
-            QMessageBox::critical(nullptr, kGameTitle, step.text);
-        if (!step.write) continue;
-        try {
-            WriteConfig(appDir_, *step.write);
-        } catch (const ConfigIoError& e) {
-            showIoError(nullptr, e);
-        }
-    }
-    return !start.stop;
+void PrincipalPrompts::showStartupMessage(StartupCheck::Step::Kind kind, const QString& text) {
+    if (kind == StartupCheck::Step::Kind::Warning)
+        QMessageBox::warning(nullptr, kGameTitle, text);
+    else
+        QMessageBox::critical(nullptr, kGameTitle, text);
+}
+
+void PrincipalPrompts::showStartupIoError(const ConfigIoError& error) {
+    ::showIoError(nullptr, error);
+}
+
+// At start-up the window is not shown yet and there is nothing to keep a box above.
+void PrincipalPrompts::showSkinError(const QString& text) {
+    QMessageBox::critical(window_->isVisible() ? window_ : nullptr, QStringLiteral("Error"), text);
+}
+
+void PrincipalPrompts::showSettingsWarning(const QString& text) {
+    QMessageBox::warning(window_, kGameTitle, text);
+}
+
+void PrincipalPrompts::showIoError(const ConfigIoError& error) {
+    ::showIoError(window_, error);
 }
 
 void PrincipalPrompts::showGameOver() {
@@ -55,7 +63,7 @@ bool PrincipalPrompts::saveRecord(const ConfigRecord& record) {
             WriteConfig(appDir_, onDisk);
         }
     } catch (const ConfigIoError& e) {
-        showIoError(window_, e);
+        ::showIoError(window_, e);
         return false;
     }
     return true;

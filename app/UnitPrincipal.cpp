@@ -3,22 +3,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 
-#include "AppDirLayout.h"
 #include "BoardLayout.h"
 #include "CentreOnScreen.h"
-#include "ConfigCheck.h"
-#include "ConfigFile.h"
 #include "GameTitle.h"
 #include "GoToWeb.h"
-#include "IoErrorBox.h"
 #include "MusicPlayer.h"
 #include "PrincipalComponents.h"
-#include "SkinFallback.h"
 #include "SkinImage.h"
 #include "UnitAbout.h"
 #include "UnitGeneral.h"
@@ -32,9 +25,8 @@ TFormPrincipal::TFormPrincipal(WaveOutput& wave, std::unique_ptr<MusicPlayer> mu
                                QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       music_(std::move(music)),
-      sounds_(wave),
       prompts_(this),
-      rules_(*this, prompts_, sounds_, *music_),
+      session_(*this, *this, prompts_, prompts_, wave, *music_),
       GoToWeb(std::make_unique<TGoToWeb>()) {
     setObjectName(QStringLiteral("FormPrincipal"));
     setWindowTitle(kGameTitle);
@@ -52,7 +44,7 @@ TFormPrincipal::TFormPrincipal(WaveOutput& wave, std::unique_ptr<MusicPlayer> mu
     TimeTimer.setInterval(100);
     connect(&ShowTimer, &QTimer::timeout, this, &TFormPrincipal::ShowTimerTimer);
     connect(&TimeTimer, &QTimer::timeout, this, &TFormPrincipal::TimeTimerTimer);
-    music_->setOnNotify([this] { rules_.MediaPlayerNotify(); });
+    music_->setOnNotify([this] { session_.rules().MediaPlayerNotify(); });
 }
 
 TFormPrincipal::~TFormPrincipal() = default;
@@ -60,6 +52,8 @@ TFormPrincipal::~TFormPrincipal() = default;
 void TFormPrincipal::setWindows(const PrincipalWindows& windows) {
     windows_ = windows;
     prompts_.setRecordsViewer(windows_.top10);
+    session_.setAppDirUsers({windows_.general, windows_.skin, windows_.sounds, windows_.music,
+                             windows_.top10, windows_.about, windows_.logo, &prompts_});
 }
 
 // ---- Components ----
@@ -153,174 +147,109 @@ void TFormPrincipal::createMenu() {
     Quit->setEnabled(false);
 }
 
-// ---- Start-up and settings ----
+// ---- Start-up and commands: the session decides ----
 
 bool TFormPrincipal::FormShow() {
-    appDir_ = QDir::currentPath();
-    windows_.general->setAppDir(appDir_);
-    windows_.skin->setAppDir(appDir_);
-    windows_.sounds->setAppDir(appDir_);
-    windows_.music->setAppDir(appDir_);
-    windows_.top10->setAppDir(appDir_);
-    windows_.about->setAppDir(appDir_);
-    windows_.logo->setAppDir(appDir_);
-
-    windows_.logo->exec();
-
-    prompts_.setAppDir(appDir_);
-    const StartupCheck::Result start = StartupCheck::run(appDir_);
-    if (!prompts_.showStartup(start)) return false;
-    applySettings(start.settings);
-
-    centreOnScreen(this, size());  // borderless: its client size is its outer size
-    LoadGraphics();
-    SetInitialGraphics();
-    rules_.setPlayerName(QStringLiteral("Anonymous"));
-    setGameMode(false);
-    return true;
+    return session_.FormShow();
 }
-
-// The rules, the scheme the sounds come from and the in-game piece, all from one record.
-void TFormPrincipal::applySettings(const ConfigRecord& settings) {
-    rules_.setSettings(settings);
-    sounds_.setScheme(appDir_, settings.SoundScheme.text());
-    music_->setFileName(AppDirLayout(appDir_).musicFile(settings.MusicFile.text()));
-}
-
-void TFormPrincipal::rereadConfig() {
-    ConfigRecord rec = rules_.settings();
-    try {
-        ReadConfig(appDir_, rec);
-    } catch (const ConfigIoError& e) {
-        showIoError(this, e);
-        return;
-    }
-    const QStringList problems = ConfigCheck::problems(rec);
-    if (!problems.isEmpty()) QMessageBox::warning(this, kGameTitle, ConfigCheck::message(problems));
-    applySettings(ConfigCheck::makeSafe(rec));
-}
-
-// ---- Commands ----
 
 void TFormPrincipal::PlayClick() {
-    if (Play->isEnabled()) rules_.PlayClick();
+    session_.PlayClick();
 }
-
 void TFormPrincipal::QuitClick() {
-    if (Quit->isEnabled()) rules_.QuitClick();
+    session_.QuitClick();
 }
-
-// The settings dialogs open only between games; the main window rereads the file after
-// each, however it was closed.
-bool TFormPrincipal::runSettingsDialog(QDialog* dialog) {
-    if (!configurationEnabled_) return false;
-    dialog->exec();
-    rereadConfig();
-    return true;
-}
-
 void TFormPrincipal::GeneralClick() {
-    if (runSettingsDialog(windows_.general)) showBoardButtons();
+    session_.GeneralClick();
 }
-
 void TFormPrincipal::SkinClick() {
-    const QString before = rules_.settings().SkinName.text();
-    if (!runSettingsDialog(windows_.skin) || rules_.settings().SkinName.text() == before) return;
-    LoadGraphics();
-    SetInitialGraphics();
+    session_.SkinClick();
 }
-
 void TFormPrincipal::SoundsClick() {
-    runSettingsDialog(windows_.sounds);
+    session_.SoundsClick();
 }
-
 void TFormPrincipal::MusicClick() {
-    runSettingsDialog(windows_.music);
+    session_.MusicClick();
 }
-
 void TFormPrincipal::StatisticClick() {
-    rules_.setHighlightRow(GameRules::kNoHighlight);
-    prompts_.showRecords(GameRules::kNoHighlight);
+    session_.StatisticClick();
 }
-
 void TFormPrincipal::IndexClick() {
-    GoToWeb->setUrl(AppDirLayout(appDir_).helpPage());
-    GoToWeb->Go();
+    session_.IndexClick();
 }
-
 void TFormPrincipal::AboutClick() {
-    windows_.about->exec();
+    session_.AboutClick();
+}
+void TFormPrincipal::ExitsClick() {
+    endApplication();
 }
 
-void TFormPrincipal::ExitsClick() {
+void TFormPrincipal::endApplication() {
     QApplication::quit();
 }
 
 void TFormPrincipal::closeEvent(QCloseEvent* event) {
     event->accept();
-    QApplication::quit();
+    endApplication();
+}
+
+// ---- PrincipalView ----
+
+void TFormPrincipal::runWindow(Window window) {
+    QDialog* const inOrderOfWindow[] = {windows_.logo,   windows_.general, windows_.skin,
+                                        windows_.sounds, windows_.music,   windows_.about};
+    inOrderOfWindow[static_cast<int>(window)]->exec();
+}
+
+void TFormPrincipal::openPage(const QString& url) {
+    GoToWeb->setUrl(url);
+    GoToWeb->Go();
+}
+
+void TFormPrincipal::centre() {
+    centreOnScreen(this, size());  // borderless: its client size is its outer size
+}
+
+void TFormPrincipal::setButtonVisible(int n, bool visible) {
+    ButtonImages[n - 1]->setVisible(visible);
 }
 
 // ---- Board, controls and icons ----
 
 void TFormPrincipal::ButtonDown(int n) {
-    rules_.ButtonDown(n);
+    rules().ButtonDown(n);
     showWhatResponds();
 }
 void TFormPrincipal::ButtonUp(int n) {
-    rules_.ButtonUp(n);
+    rules().ButtonUp(n);
     showWhatResponds();
 }
 void TFormPrincipal::ShowTimerTimer() {
-    rules_.ShowTimerTimer();
+    rules().ShowTimerTimer();
     showWhatResponds();
 }
 void TFormPrincipal::TimeTimerTimer() {
-    rules_.TimeTimerTimer();
+    rules().TimeTimerTimer();
     showWhatResponds();
 }
 
 // What answers a press now, for screen readers; the mouse pointer shows it to the eye.
 void TFormPrincipal::showWhatResponds() {
-    for (int n = 1; n <= 8; ++n)
-        ControlImages[n - 1]->setResponds(GameRules::controlResponds(n, rules_.Playing()));
-    for (int n = 1; n <= 9; ++n) ButtonImages[n - 1]->setResponds(rules_.buttonResponds(n));
+    for (int n = 1; n <= 8; ++n) ControlImages[n - 1]->setResponds(session_.controlResponds(n));
+    for (int n = 1; n <= 9; ++n) ButtonImages[n - 1]->setResponds(rules().buttonResponds(n));
 }
 
 void TFormPrincipal::ControlDown(int n) {
-    if (!GameRules::controlResponds(n, rules_.Playing())) return;
-    ShowControlPicture(n, Picture::Down);
-    rules_.Click();
+    session_.ControlDown(n);
 }
-
 void TFormPrincipal::ControlUp(int n) {
-    if (!GameRules::controlResponds(n, rules_.Playing())) return;
-    // The new-game control keeps its pressed picture until the game has started.
-    if (n != 1) ShowControlPicture(n, Picture::Up);
-    if (n == 1) {
-        rules_.PlayClick();
-    } else if (n == 2) {
-        rules_.QuitClick();
-    } else {
-        using Command = void (TFormPrincipal::*)();
-        static constexpr std::array<Command, 6> kDialogs = {
-            &TFormPrincipal::GeneralClick,   &TFormPrincipal::SkinClick,
-            &TFormPrincipal::SoundsClick,    &TFormPrincipal::MusicClick,
-            &TFormPrincipal::StatisticClick, &TFormPrincipal::IndexClick};
-        (this->*kDialogs[n - 3])();
-    }
+    session_.ControlUp(n);
 }
-
 void TFormPrincipal::IconDown(int n) {
-    ShowIconPicture(n, Picture::Down);
-    rules_.Click();
+    session_.IconDown(n);
 }
-
 void TFormPrincipal::IconUp(int n) {
-    ShowIconPicture(n, Picture::Up);
-    if (n == 1) AboutClick();
-    if (n == 2) showMinimized();
-    if (n == 3) ExitsClick();
+    session_.IconUp(n);
 }
 
 // A held key repeats its press; the rules let a repeat through only while the button
@@ -343,14 +272,12 @@ void TFormPrincipal::setInfoLine(int line, const QString& text) {
 }
 
 void TFormPrincipal::setGameMode(bool playing) {
-    sounds_.keepReady(playing);
+    session_.keepSoundReady(playing);
     Play->setEnabled(!playing);
-    configurationEnabled_ = !playing;
     for (QAction* action : {General, Skin, Sounds, Music}) action->setEnabled(!playing);
     Quit->setEnabled(playing);
-    for (int n : {1, 3, 4, 5, 6})
-        ControlImages[n - 1]->setCursor(PrincipalComponents::cursor(!playing));
-    ControlImages[1]->setCursor(PrincipalComponents::cursor(playing));
+    for (int n = 1; n <= 8; ++n)
+        ControlImages[n - 1]->setCursor(PrincipalComponents::cursor(session_.controlResponds(n)));
     for (SkinImage* button : ButtonImages) button->setCursor(PrincipalComponents::cursor(playing));
     showWhatResponds();
 }
@@ -362,22 +289,12 @@ void TFormPrincipal::startShowTimer(int intervalMs) {
 
 // ---- Skin ----
 
-// The configured skin; a broken one gives way to the default skin, in memory only, and
-// a broken default skin to a plain look drawn in code.
 void TFormPrincipal::LoadGraphics() {
-    const SkinFallback::Choice choice =
-        SkinFallback::choose(appDir_, rules_.settings().SkinName.text());
-    // At start-up the window is not shown yet and there is nothing to keep a box above.
-    QWidget* owner = isVisible() ? this : nullptr;
-    for (const SkinFallback::Step& step : choice.steps) {
-        applySkin(step.pictures);
-        if (!step.error.isEmpty())
-            QMessageBox::critical(owner, QStringLiteral("Error"), step.error);
-    }
-    if (choice.skinName == rules_.settings().SkinName.text()) return;
-    ConfigRecord settings = rules_.settings();
-    settings.SkinName.setText(choice.skinName);
-    rules_.setSettings(settings);
+    session_.LoadGraphics();
+}
+
+void TFormPrincipal::SetInitialGraphics() {
+    session_.SetInitialGraphics();
 }
 
 // Pictures that loaded before a failure take their place; the others keep theirs.
@@ -397,21 +314,6 @@ void TFormPrincipal::styleInfoLines(const LabelStyle& style) {
         font.setBold(style.bold);
         font.setItalic(style.italic);
         label->setFont(font);
-    }
-}
-
-void TFormPrincipal::SetInitialGraphics() {
-    showBoardButtons();
-    for (int n = 1; n <= 8; ++n) ShowControlPicture(n, Picture::Up);
-    for (int n = 1; n <= 3; ++n) ShowIconPicture(n, Picture::Up);
-    HideMarks();
-}
-
-// Only the enabled buttons take part, each showing its up picture.
-void TFormPrincipal::showBoardButtons() {
-    for (int n = 1; n <= 9; ++n) {
-        ButtonImages[n - 1]->setVisible(rules_.settings().buttonEnabled(n));
-        ShowButtonPicture(n, Picture::Up);
     }
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The main window: a borderless, skinned 456 x 352 board. It owns the pictures, the two
-// game timers and the hidden menu, forwards every timer, mouse and key event to the
-// rules of the game, and shows and asks what the rules want shown and asked.
+// game timers and the hidden menu, forwards every timer, mouse and key event to its
+// session, and shows and asks what the session and the rules want shown and asked.
 #include <array>
 #include <memory>
 
@@ -9,16 +9,14 @@
 #include <QWidget>
 
 #include "BoardView.h"
-#include "ConfigRecord.h"
-#include "GameRules.h"
 #include "KeypadKeys.h"
 #include "PrincipalPrompts.h"
-#include "SchemeSounds.h"
+#include "PrincipalSession.h"
+#include "PrincipalView.h"
 #include "SkinHolders.h"
 #include "WindowDrag.h"
 
 class QAction;
-class QDialog;
 class QLabel;
 class SkinImage;
 class WaveOutput;
@@ -43,7 +41,7 @@ struct PrincipalWindows {
     TFormLogo* logo = nullptr;
 };
 
-class TFormPrincipal : public QWidget, public BoardView {
+class TFormPrincipal : public QWidget, public BoardView, public PrincipalView {
     Q_OBJECT
 public:
     TFormPrincipal(WaveOutput& wave, std::unique_ptr<MusicPlayer> music, QWidget* parent = nullptr);
@@ -80,14 +78,9 @@ public:
     void SetLabelPointers();
     void LoadGraphics();
     void SetInitialGraphics();
-    void ShowButtonPicture(int n, Picture picture);
-    void ShowControlPicture(int n, Picture picture);
-    void ShowIconPicture(int n, Picture picture);
-    void ShowMark(int n, MarkKind kind);
-    void HideMarks();
 
-    GameRules& rules() { return rules_; }
-    const QString& appDir() const { return appDir_; }
+    GameRules& rules() { return session_.rules(); }
+    const QString& appDir() const { return session_.appDir(); }
     QLabel* infoLabel(int line) const { return InfoLabels[line - 1]; }
     SkinImage* buttonImage(int n) const { return ButtonImages[n - 1]; }
     SkinImage* controlImage(int n) const { return ControlImages[n - 1]; }
@@ -96,10 +89,10 @@ public:
     QTimer& timeTimer() { return TimeTimer; }
 
     // BoardView
-    void showButtonPicture(int n, Picture picture) override { ShowButtonPicture(n, picture); }
-    void showControlPicture(int n, Picture picture) override { ShowControlPicture(n, picture); }
-    void showMark(int n, MarkKind kind) override { ShowMark(n, kind); }
-    void hideMarks() override { HideMarks(); }
+    void ShowButtonPicture(int n, Picture picture) override;
+    void ShowControlPicture(int n, Picture picture) override;
+    void ShowMark(int n, MarkKind kind) override;
+    void HideMarks() override;
     void setInfoLine(int line, const QString& text) override;
     void setGameMode(bool playing) override;
     void startShowTimer(int intervalMs) override;
@@ -107,6 +100,16 @@ public:
     void setTimeTimerInterval(int intervalMs) override { TimeTimer.setInterval(intervalMs); }
     void startTimeTimer() override { TimeTimer.start(); }
     void stopTimeTimer() override { TimeTimer.stop(); }
+
+    // PrincipalView
+    void runWindow(Window window) override;
+    void openPage(const QString& url) override;
+    void centre() override;
+    void applySkin(const SkinPictures& pictures) override;
+    void setButtonVisible(int n, bool visible) override;
+    void ShowIconPicture(int n, Picture picture) override;
+    void minimize() override { showMinimized(); }
+    void endApplication() override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -120,21 +123,14 @@ private:
     void bindPresses();
     void bindPress(SkinImage* image, const std::array<SkinImage*, 9>& family,
                    void (TFormPrincipal::*down)(int), void (TFormPrincipal::*up)(int), int n);
-    void applySettings(const ConfigRecord& settings);
-    void rereadConfig();
-    bool runSettingsDialog(QDialog* dialog);
-    void showBoardButtons();
     void showWhatResponds();
-    void applySkin(const SkinPictures& pictures);
     void styleInfoLines(const LabelStyle& style);
 
     std::unique_ptr<MusicPlayer> music_;
-    SchemeSounds sounds_;
     PrincipalPrompts prompts_;
-    GameRules rules_;
+    PrincipalSession session_;
     PrincipalWindows windows_;
     std::unique_ptr<TGoToWeb> GoToWeb;
-    QString appDir_;
 
     SkinImage* Background = nullptr;
     std::array<SkinImage*, 9> ButtonImages{};
@@ -159,5 +155,4 @@ private:
     QAction* Music = nullptr;
     QAction* Index = nullptr;
     QAction* About = nullptr;
-    bool configurationEnabled_ = true;
 };

@@ -4,12 +4,13 @@
 // read, and the click of its buttons by the one sound rule.
 #include <QString>
 
+#include "AppDirUser.h"
 #include "ConfigRecord.h"
 #include "FixedDialog.h"
 
 class WaveOutput;
 
-class RecordDialog : public FixedDialog {
+class RecordDialog : public FixedDialog, public AppDirUser {
     Q_OBJECT
 public:
     // The single border and caption the window system adds around the client area.
@@ -18,7 +19,7 @@ public:
     RecordDialog(WaveOutput& wave, QWidget* parent, const QString& objectName,
                  const QString& caption, QSize client);
 
-    void setAppDir(const QString& appDir) { appDir_ = appDir; }
+    void setAppDir(const QString& appDir) override { appDir_ = appDir; }
     const ConfigRecord& record() const { return record_; }
     bool recordRead() const { return recordRead_; }
 

@@ -22,23 +22,23 @@ QString markName(MarkKind kind) {
 }
 }  // namespace
 
-void FakeGameView::showButtonPicture(int n, Picture picture) {
+void FakeGameView::ShowButtonPicture(int n, Picture picture) {
     buttons.at(n) = picture;
     log.push_back(QStringLiteral("button %1 %2").arg(n).arg(pictureName(picture)));
 }
 
-void FakeGameView::showControlPicture(int n, Picture picture) {
+void FakeGameView::ShowControlPicture(int n, Picture picture) {
     log.push_back(QStringLiteral("control %1 %2").arg(n).arg(pictureName(picture)));
 }
 
-void FakeGameView::showMark(int n, MarkKind kind) {
+void FakeGameView::ShowMark(int n, MarkKind kind) {
     marks.at(n) = kind;
     log.push_back(QStringLiteral("mark %1 %2").arg(n).arg(markName(kind)));
 }
 
-void FakeGameView::hideMarks() {
+void FakeGameView::HideMarks() {
     marks.fill(std::nullopt);
-    log.push_back(QStringLiteral("hideMarks"));
+    log.push_back(QStringLiteral("HideMarks"));
 }
 
 void FakeGameView::setInfoLine(int line, const QString& text) {

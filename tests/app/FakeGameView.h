@@ -16,10 +16,10 @@
 
 class FakeGameView : public BoardView, public GamePrompts, public SoundPort {
 public:
-    void showButtonPicture(int n, Picture picture) override;
-    void showControlPicture(int n, Picture picture) override;
-    void showMark(int n, MarkKind kind) override;
-    void hideMarks() override;
+    void ShowButtonPicture(int n, Picture picture) override;
+    void ShowControlPicture(int n, Picture picture) override;
+    void ShowMark(int n, MarkKind kind) override;
+    void HideMarks() override;
     void setInfoLine(int line, const QString& text) override;
     void setGameMode(bool playing) override;
     void startShowTimer(int intervalMs) override;

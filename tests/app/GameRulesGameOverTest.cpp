@@ -70,7 +70,7 @@ TEST_F(GameOver, StepsRunInOrder) {
         QStringLiteral("mark %1 Yes").arg(rules.sequenceAt(1)),
         "line 3 Sequence: 1",
         "gameOver",
-        "hideMarks",
+        "HideMarks",
         "gameMode 0",
         "stopShow",
         "stopTime",

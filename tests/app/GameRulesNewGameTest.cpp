@@ -80,7 +80,7 @@ TEST_F(NewGame, FirstPlaybackFollowsTheTickTable) {
     const std::vector<QString> lit = {
         "line 1 PC turn",
         "line 2 Score: 0",
-        "hideMarks",
+        "HideMarks",
         QStringLiteral("button %1 Down").arg(first),
         "sound " + boardSound(first),
         "line 3 Sequence: 1",

@@ -122,7 +122,7 @@ TEST_F(Playback, WrongButtonKeepsItsPictureAndMarksUntilStepOneLights) {
     EXPECT_EQ(view.visibleMarks(), 0);
     EXPECT_EQ(rules.WrongButton(), 0);
     EXPECT_TRUE(view.logged(QStringLiteral("button %1 Up").arg(wrong)));
-    EXPECT_LT(view.indexOf("hideMarks"),
+    EXPECT_LT(view.indexOf("HideMarks"),
               view.indexOf(QStringLiteral("button %1 Down").arg(rules.sequenceAt(1))));
     EXPECT_EQ(view.buttons[rules.sequenceAt(1)], Picture::Down);
 }

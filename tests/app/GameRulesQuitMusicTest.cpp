@@ -43,7 +43,7 @@ TEST_F(QuitGame, AnsweringYesReturnsToIdleInOrderWithoutARecord) {
     view.clearLog();
     EXPECT_TRUE(rules.QuitClick());
 
-    std::vector<QString> expected = {"confirmQuit", "gameMode 0", "hideMarks", "stopShow",
+    std::vector<QString> expected = {"confirmQuit", "gameMode 0", "HideMarks", "stopShow",
                                      "stopTime"};
     for (int line = 1; line <= 5; ++line) expected.push_back(QStringLiteral("line %1 ").arg(line));
     for (int n = 1; n <= 9; ++n) expected.push_back(QStringLiteral("button %1 Up").arg(n));
@@ -101,7 +101,7 @@ TEST_F(InGameMusic, QuitStopsAndClosesTheMusicAfterHidingTheMarks) {
     view.clearLog();
     rules.QuitClick();
     EXPECT_FALSE(music.isOpen());
-    EXPECT_EQ(view.indexOf("music stop"), view.indexOf("hideMarks") + 1);
+    EXPECT_EQ(view.indexOf("music stop"), view.indexOf("HideMarks") + 1);
     EXPECT_EQ(view.indexOf("music close"), view.indexOf("music stop") + 1);
     EXPECT_LT(view.indexOf("music close"), view.indexOf("stopShow"));
 }

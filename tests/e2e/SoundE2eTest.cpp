@@ -137,8 +137,8 @@ protected:
 INSTANTIATE_TEST_SUITE_P(Servers, SoundE2eEachServer,
                          ::testing::Values(PulseServer::Kind::PulseAudio,
                                            PulseServer::Kind::PipeWire),
-                         [](const auto& info) {
-                             return PulseServer::name(info.param).toStdString();
+                         [](const auto& server) {
+                             return PulseServer::name(server.param).toStdString();
                          });
 
 TEST_P(SoundE2eEachServer, AKeypadPressIsHeardOnlyWithSoundsOn) {

@@ -1,4 +1,4 @@
-// The main window on the offscreen platform: start-up checks, the idle board, the
+// The main window on the offscreen platform: the idle board after start-up, the
 // command rules of the control panel and the menu keys, keypad input and dragging.
 #include <gtest/gtest.h>
 
@@ -65,40 +65,6 @@ protected:
     std::unique_ptr<TFormPrincipal>& principal = game.principal;
     ModalBoxCloser closer;
 };
-
-TEST_F(PrincipalWindowTest, MissingConfigStopsWithItsMessage) {
-    ASSERT_TRUE(QFile::remove(appDir + QStringLiteral("/Config.dat")));
-    EXPECT_FALSE(start());
-    ASSERT_EQ(closer.texts().size(), 1);
-    EXPECT_EQ(closer.texts()[0], QStringLiteral("The file ") + appDir +
-                                     QStringLiteral("/Config.dat is missing. Without that file is "
-                                                    "impossible to start the application"));
-    EXPECT_FALSE(QFile::exists(appDir + QStringLiteral("/Config.dat")));
-}
-
-TEST_F(PrincipalWindowTest, MissingSkinAndSoundsAreReplacedAndSavedSkinFirst) {
-    ConfigRecord rec = readRecord();
-    rec.SkinName.setText(QStringLiteral("Gone Skin"));
-    rec.SoundScheme.setText(QStringLiteral("Gone Sounds"));
-    rec.PlayMusic = 0;
-    rec.MusicFile.setText(QStringLiteral("Gone.mid"));
-    writeRecord(rec);
-    ASSERT_TRUE(start());
-    ASSERT_EQ(closer.texts().size(), 3);
-    EXPECT_EQ(closer.texts()[0],
-              QStringLiteral("The skin Gone Skin is missing. It will be replaced "
-                             "for the default skin."));
-    EXPECT_EQ(closer.texts()[1], QStringLiteral("The sounds Gone Sounds are missing. They will be "
-                                                "replaced for the default sounds."));
-    // The music is checked even with music off.
-    EXPECT_EQ(closer.texts()[2],
-              QStringLiteral("The music Gone.mid is missing. It will be replaced "
-                             "for the default music."));
-    const ConfigRecord saved = readRecord();
-    EXPECT_EQ(saved.SkinName.text(), QStringLiteral("Default Skin"));
-    EXPECT_EQ(saved.SoundScheme.text(), QStringLiteral("Default Sounds"));
-    EXPECT_EQ(saved.MusicFile.text(), QStringLiteral("Default Music.MID"));
-}
 
 TEST_F(PrincipalWindowTest, IdleBoardShowsEnabledButtonsAndIdleCommands) {
     ConfigRecord rec = readRecord();
