@@ -1,12 +1,9 @@
 #include "MixerDevice.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QStringList>
+#include <algorithm>
 
-#include <malloc.h>
+#include <QCoreApplication>
+#include <QFileInfo>
 
 #include "MixerLibrary.h"
 
@@ -58,11 +55,11 @@ bool MixerDevice::tryDue() const {
            (state_ == State::Failed && failedAt_.isValid() && failedAt_.elapsed() >= retryAfterMs_);
 }
 
-bool MixerDevice::readyFor(const void* owner, std::function<void()> retry) {
+bool MixerDevice::readyFor(Client& client, std::function<void()> retry) {
     closeIfLost();
     if (state_ == State::Open) return true;
     if (state_ != State::Opening && !tryDue()) return false;
-    pendingOwner_ = owner;
+    pendingClient_ = &client;
     pending_ = std::move(retry);
     pendingSince_.start();
     // Without an event loop nothing would deliver the opened device: open it here.
@@ -115,7 +112,7 @@ void MixerDevice::finishOpening() {
     if (opener_.joinable()) opener_.join();
     std::function<void()> pending = std::move(pending_);
     pending_ = nullptr;
-    pendingOwner_ = nullptr;
+    pendingClient_ = nullptr;
     if (!opened_.load()) {
         state_ = State::Failed;
         failedAt_.start();
@@ -125,8 +122,8 @@ void MixerDevice::finishOpening() {
     soundStarted();
     // What played before the device went away comes back first; a newer sound then
     // replaces it on the voice.
-    const Listeners listeners = openListeners_;
-    for (const auto& [owner, opened] : listeners) opened();
+    const std::vector<Client*> clients = clients_;
+    for (Client* client : clients) client->deviceOpened();
     if (pending && pendingSince_.elapsed() <= kPendingForMs) pending();
 }
 
@@ -154,9 +151,7 @@ bool MixerDevice::openNow() {
         return false;
     }
     mixer().AllocateChannels(1);
-    // The library's built-in soundfont path may name a file that is not installed.
-    soundFont_ = findSoundFont(defaultSoundFonts());
-    if (!soundFont_.isEmpty()) mixer().SetSoundFonts(QFile::encodeName(soundFont_).constData());
+    musicCache_.chooseSoundFont();
     // Only a removal from now on says that this device went away.
     mixer().FlushEvents(SDL_AUDIODEVICEADDED, SDL_AUDIODEVICEREMOVED);
     return true;
@@ -232,20 +227,14 @@ void MixerDevice::watch() {
     if (state_ != State::Opening && tryDue()) startOpening();
 }
 
-void MixerDevice::addCloseListener(const void* owner, std::function<void()> freeDecoded) {
-    closeListeners_.emplace_back(owner, std::move(freeDecoded));
+void MixerDevice::addClient(Client& client) {
+    if (std::ranges::find(clients_, &client) == clients_.end()) clients_.push_back(&client);
 }
 
-void MixerDevice::addOpenListener(const void* owner, std::function<void()> opened) {
-    openListeners_.emplace_back(owner, std::move(opened));
-}
-
-void MixerDevice::forget(const void* owner) {
-    const auto owned = [owner](const auto& entry) { return entry.first == owner; };
-    std::erase_if(closeListeners_, owned);
-    std::erase_if(openListeners_, owned);
-    if (pendingOwner_ != owner) return;
-    pendingOwner_ = nullptr;
+void MixerDevice::removeClient(Client& client) {
+    std::erase(clients_, &client);
+    if (pendingClient_ != &client) return;
+    pendingClient_ = nullptr;
     pending_ = nullptr;
 }
 
@@ -276,92 +265,20 @@ bool MixerDevice::closeIfLost() {
 
 void MixerDevice::closeNow() {
     if (state_ != State::Open) return;
-    // A listener may release its hold while freeing; none of that may reopen anything.
+    // A client may release its hold while freeing; none of that may reopen anything.
     // Holds stay: what holds the device wants it back once the server is.
-    const Listeners listeners = closeListeners_;
-    for (const auto& [owner, freeDecoded] : listeners) freeDecoded();
+    const std::vector<Client*> clients = clients_;
+    for (Client* client : clients) client->deviceClosing();
     shutDown();
     state_ = State::Closed;
 }
 
 void MixerDevice::shutDown() {
     restTimer_.stop();
-    freeKeptMusic();
+    musicCache_.clear();
     mixer().HaltChannel(-1);
     mixer().HaltMusic();
     mixer().CloseAudio();
     mixer().Quit();
     mixer().QuitSubSystem(SDL_INIT_AUDIO);
-}
-
-_Mix_Music* MixerDevice::decodeMusic(const QByteArray& bytes) {
-    SDL_RWops* rw = mixer().RWFromConstMem(bytes.constData(), static_cast<int>(bytes.size()));
-    return rw ? mixer().LoadMUSType_RW(rw, MUS_MID, 1) : nullptr;
-}
-
-_Mix_Music* MixerDevice::takeMusic(const QString& path, const QByteArray& bytes) {
-    _Mix_Music* music = nullptr;
-    if (kept_.music && kept_.path == path && kept_.bytes == bytes) {
-        decodeKept();
-        music = kept_.music;
-        kept_.music = nullptr;
-    }
-    freeKeptMusic();
-    return music;
-}
-
-void MixerDevice::keepMusic(const QString& path, const QByteArray& bytes, _Mix_Music* music,
-                            bool played) {
-    freeKeptMusic();
-    kept_ = KeptMusic{path, bytes, music, played};
-    if (state_ != State::Open) {
-        freeKeptMusic();
-        return;
-    }
-    // Decoding takes tens of milliseconds: not inside the handler that closed the piece.
-    if (played && QCoreApplication::instance())
-        QMetaObject::invokeMethod(this, &MixerDevice::decodeKept, Qt::QueuedConnection);
-}
-
-void MixerDevice::decodeKept() {
-    if (state_ != State::Open || !kept_.music || !kept_.played) return;
-    freeMusic(kept_.music);
-    kept_.music = decodeMusic(kept_.bytes);
-    kept_.played = false;
-}
-
-// A synthesizer with its soundfont is several megabytes; the heap gives them back to the
-// system at once, or every game would leave the next one's copy beside it.
-void MixerDevice::freeMusic(_Mix_Music* music) {
-    if (!music) return;
-    mixer().FreeMusic(music);
-    malloc_trim(0);
-}
-
-void MixerDevice::freeKeptMusic() {
-    freeMusic(kept_.music);
-    kept_ = KeptMusic{};
-}
-
-QStringList MixerDevice::defaultSoundFonts() {
-    QStringList candidates = {QStringLiteral("/usr/share/sounds/sf2/TimGM6mb.sf2"),
-                              QStringLiteral("/usr/share/sounds/sf3/default-GM.sf3"),
-                              QStringLiteral("/usr/share/sounds/sf2/default-GM.sf2"),
-                              QStringLiteral("/usr/share/sounds/sf2/FluidR3_GM.sf2"),
-                              QStringLiteral("/usr/share/soundfonts/default.sf2")};
-    for (const QString& dir :
-         {QStringLiteral("/usr/share/sounds/sf2"), QStringLiteral("/usr/share/sounds/sf3"),
-          QStringLiteral("/usr/share/soundfonts")})
-        for (const QString& name : QDir(dir).entryList(
-                 {QStringLiteral("*.sf2"), QStringLiteral("*.sf3")}, QDir::Files, QDir::Name))
-            candidates << dir + QLatin1Char('/') + name;
-    return candidates;
-}
-
-QString MixerDevice::findSoundFont(const QStringList& candidates) {
-    for (const QString& path : candidates) {
-        const QFileInfo info(path);  // follows the alternatives' symlinks
-        if (info.isFile() && info.isReadable() && info.size() > 0) return info.canonicalFilePath();
-    }
-    return QString();
 }

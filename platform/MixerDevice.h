@@ -7,7 +7,6 @@
 #include <atomic>
 #include <functional>
 #include <thread>
-#include <utility>
 #include <vector>
 
 #include <QByteArray>
@@ -17,11 +16,23 @@
 #include <QString>
 #include <QTimer>
 
-struct _Mix_Music;
+#include "MusicCache.h"
 
 class MixerDevice : public QObject {
     Q_OBJECT
 public:
+    // What uses the device: told before it closes and each time it has opened.
+    class Client {
+    public:
+        // At rest, when lost, at exit: frees what was decoded for the device.
+        virtual void deviceClosing() = 0;
+        // For what should sound again once a lost device is back.
+        virtual void deviceOpened() {}
+
+    protected:
+        ~Client() = default;
+    };
+
     static constexpr int kVoiceChannel = 0;
     // SDL mixes for as long as the device is open, even in silence or paused (its stream
     // is never corked, and the sound server keeps its graph running for it), so the device
@@ -44,7 +55,7 @@ public:
     // True when a sound can start now. Otherwise opening is started in the background
     // (when a try is due) and `retry` runs once the device is open; a newer retry
     // replaces an older one, as a newer sound replaces an older one on the voice.
-    bool readyFor(const void* owner, std::function<void()> retry);
+    bool readyFor(Client& client, std::function<void()> retry);
     // True when the device is open now: waits for an open in progress, or opens it here.
     bool ensureOpen();
     bool isOpen() const { return state_ == State::Open; }
@@ -61,40 +72,22 @@ public:
     bool keptReady() const { return ready_; }
     // The player touched one of the game's windows: a sound may follow at any moment.
     void playerActive();
-    // Called before the device closes (at rest, when lost, at exit), to free what was
-    // decoded for it.
-    void addCloseListener(const void* owner, std::function<void()> freeDecoded);
-    // Called each time the device has opened, for what should sound again once it is back.
-    void addOpenListener(const void* owner, std::function<void()> opened);
-    // Drops the owner's listeners and its pending retry.
-    void forget(const void* owner);
+    void addClient(Client& client);
+    // Drops the client and its pending retry.
+    void removeClient(Client& client);
     // Closes the device now if nothing sounds and nothing holds it; true when it did.
     bool rest();
     // Closes the device if the sound system reported it gone; true when it did.
     bool closeIfLost();
 
-    // A piece of music closed by a player, kept decoded for the next open of the same
-    // file, so the next game's music does not load the synthesizer again. A piece that
-    // has played is decoded afresh at the next quiet moment: the synthesizer cannot go
-    // back to the top of a piece. A device at rest keeps nothing.
-    _Mix_Music* takeMusic(const QString& path, const QByteArray& bytes);
-    void keepMusic(const QString& path, const QByteArray& bytes, _Mix_Music* music, bool played);
-    // A piece decoded from a MIDI file's bytes, or null.
-    static _Mix_Music* decodeMusic(const QByteArray& bytes);
-    static void freeMusic(_Mix_Music* music);
-
-    // The General MIDI soundfont handed to the synthesizer, empty when none is installed.
-    const QString& soundFont() const { return soundFont_; }
-    // The first installed soundfont of `candidates` (small ones first), or empty.
-    static QString findSoundFont(const QStringList& candidates);
-    static QStringList defaultSoundFonts();
+    // Pieces kept decoded between players; emptied whenever the device closes.
+    MusicCache& musicCache() { return musicCache_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     enum class State { Closed, Opening, Open, Failed };
-    using Listeners = std::vector<std::pair<const void*, std::function<void()>>>;
     bool tryDue() const;
     bool wanted() const { return holds_ > 0 || ready_; }
     void updateWatch();
@@ -105,15 +98,6 @@ private:
     bool openNow();  // SDL and SDL_mixer only, once the library is loaded
     void closeNow();
     void shutDown();
-    void freeKeptMusic();
-    void decodeKept();
-
-    struct KeptMusic {
-        QString path;
-        QByteArray bytes;
-        _Mix_Music* music = nullptr;
-        bool played = false;  // no longer at its top: decoded afresh before it is reused
-    };
 
     State state_ = State::Closed;
     int holds_ = 0;
@@ -122,14 +106,12 @@ private:
     QElapsedTimer failedAt_;
     QTimer restTimer_;
     QTimer watchTimer_;
-    KeptMusic kept_;
-    Listeners closeListeners_;
-    Listeners openListeners_;
-    const void* pendingOwner_ = nullptr;
+    MusicCache musicCache_;
+    std::vector<Client*> clients_;
+    Client* pendingClient_ = nullptr;
     std::function<void()> pending_;
     QElapsedTimer pendingSince_;
     std::thread opener_;
     std::atomic<bool> opened_{false};
-    QString soundFont_;
     QByteArray streamName_;  // as the desktop's mixer shows the game
 };

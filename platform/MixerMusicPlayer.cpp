@@ -8,7 +8,7 @@
 
 #include "MixerLibrary.h"
 
-#include "MixerDevice.h"
+#include "MusicCache.h"
 
 namespace {
 const QString kNoDevice = QStringLiteral("No MCI device open");
@@ -68,8 +68,8 @@ void MixerMusicPlayer::open() {
     if (device_.ensureOpen()) {
         if (!mixer().HasMusicDecoder("MIDI"))
             throw MciError(QStringLiteral("No MIDI synthesizer is available to play ") + fileName_);
-        music_ = device_.takeMusic(fileName_, bytes);
-        if (!music_) music_ = MixerDevice::decodeMusic(bytes);
+        music_ = device_.musicCache().take(fileName_, bytes);
+        if (!music_) music_ = MusicCache::decode(bytes);
         if (!music_) throw MciError(openFailure(fileName_));
     }
     // Without a sound device the game plays on in silence, and the piece is heard once a
@@ -80,8 +80,7 @@ void MixerMusicPlayer::open() {
     played_ = false;
     device_.holdOpen();
     holdsDevice_ = true;
-    device_.addCloseListener(this, [this] { deviceClosing(); });
-    device_.addOpenListener(this, [this] { deviceOpened(); });
+    device_.addClient(*this);
     open_ = true;
     held_ = false;
     state_ = State::Stopped;
@@ -144,8 +143,8 @@ void MixerMusicPlayer::startStream(quint64 play) {
 // back to its top by being decoded again from its bytes (some tens of milliseconds).
 void MixerMusicPlayer::decodeAfresh() {
     if (ownsStream()) releaseStream();
-    MixerDevice::freeMusic(music_);
-    music_ = MixerDevice::decodeMusic(bytes_);
+    MusicCache::dispose(music_);
+    music_ = MusicCache::decode(bytes_);
     played_ = false;
 }
 
@@ -197,8 +196,8 @@ void MixerMusicPlayer::closeFile() {
     if (!open_) return;
     releaseStream();
     endPlay();
-    device_.forget(this);
-    if (music_) device_.keepMusic(openedPath_, bytes_, music_, played_);
+    device_.removeClient(*this);
+    keepDecoded();
     if (holdsDevice_) device_.releaseHold();
     holdsDevice_ = false;
     music_ = nullptr;
@@ -208,12 +207,21 @@ void MixerMusicPlayer::closeFile() {
     silent_ = false;
 }
 
+// For the next open of the same file; a device at rest keeps nothing.
+void MixerMusicPlayer::keepDecoded() {
+    if (!music_) return;
+    if (device_.isOpen())
+        device_.musicCache().keep(openedPath_, bytes_, music_, played_);
+    else
+        MusicCache::dispose(music_);
+}
+
 // The device is closing under an open piece (the sound server went away): the piece
 // stays open, and a play goes on in silence, with its notification still due.
 void MixerMusicPlayer::deviceClosing() {
     const bool sounding = ownsStream();
     releaseStream();
-    MixerDevice::freeMusic(music_);
+    MusicCache::dispose(music_);
     music_ = nullptr;
     played_ = false;
     silent_ = true;
@@ -227,8 +235,8 @@ void MixerMusicPlayer::deviceClosing() {
 void MixerMusicPlayer::deviceOpened() {
     if (!open_ || !silent_) return;
     if (!mixer().HasMusicDecoder("MIDI")) return;
-    music_ = device_.takeMusic(openedPath_, bytes_);
-    if (!music_) music_ = MixerDevice::decodeMusic(bytes_);
+    music_ = device_.musicCache().take(openedPath_, bytes_);
+    if (!music_) music_ = MusicCache::decode(bytes_);
     if (!music_) return;
     silent_ = false;
     played_ = false;

@@ -10,12 +10,12 @@
 #include <QObject>
 #include <QString>
 
+#include "MixerDevice.h"
 #include "MusicPlayer.h"
 
-class MixerDevice;
 struct _Mix_Music;
 
-class MixerMusicPlayer : public QObject, public MusicPlayer {
+class MixerMusicPlayer : public QObject, public MusicPlayer, private MixerDevice::Client {
     Q_OBJECT
 public:
     explicit MixerMusicPlayer(MixerDevice& device, QObject* parent = nullptr);
@@ -43,14 +43,15 @@ private:
     enum class State { Stopped, Playing, Paused };
     void requireOpen() const;
     void closeFile();
+    void keepDecoded();
     bool ownsStream() const;
     void startFromTop();
     void continueOnStream();
     void decodeAfresh();             // a piece that has played cannot go back to its top
     void releaseStream();            // halts the stream if this player holds it
     void supersede();                // another player took the stream
-    void deviceClosing();            // the device goes away: play on in silence
-    void deviceOpened();             // and is back: sound again where a play goes on
+    void deviceClosing() override;   // the device goes away: play on in silence
+    void deviceOpened() override;    // and is back: sound again where a play goes on
     void startStream(quint64 play);  // the current piece from its top, for that play
     void endPlay();                  // the current play is over: notify once
     void playedToEnd(quint64 play);  // on the UI thread, from SDL's finished hook

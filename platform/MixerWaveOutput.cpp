@@ -9,7 +9,6 @@
 
 #include "FilePath.h"
 #include "LittleEndian.h"
-#include "MixerDevice.h"
 #include "WaveImage.h"
 
 namespace {
@@ -33,11 +32,11 @@ QString findPathNoCase(const QString& path) {
 }  // namespace
 
 MixerWaveOutput::MixerWaveOutput(MixerDevice& device) : device_(device) {
-    device_.addCloseListener(this, [this] { freeChunks(); });
+    device_.addClient(*this);
 }
 
 MixerWaveOutput::~MixerWaveOutput() {
-    device_.forget(this);
+    device_.removeClient(*this);
     freeChunks();
 }
 
@@ -79,7 +78,7 @@ QByteArray MixerWaveOutput::beepImage() {
 }
 
 void MixerWaveOutput::playFile(const QString& path) {
-    if (!device_.readyFor(this, [this, path] { playFile(path); })) return;
+    if (!device_.readyFor(*this, [this, path] { playFile(path); })) return;
     if (Mix_Chunk* chunk = chunkFor(path)) {
         start(chunk, Last::File);
         return;
@@ -89,7 +88,7 @@ void MixerWaveOutput::playFile(const QString& path) {
 }
 
 void MixerWaveOutput::playMemory(const QByteArray& riffImage) {
-    if (!device_.readyFor(this, [this, riffImage] { playMemory(riffImage); })) return;
+    if (!device_.readyFor(*this, [this, riffImage] { playMemory(riffImage); })) return;
     mixer().HaltChannel(MixerDevice::kVoiceChannel);
     freeMemoryChunk();
     memoryChunk_ = decode(riffImage);

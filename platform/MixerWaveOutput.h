@@ -9,12 +9,12 @@
 #include <QDateTime>
 #include <QString>
 
+#include "MixerDevice.h"
 #include "WaveOutput.h"
 
-class MixerDevice;
 struct Mix_Chunk;
 
-class MixerWaveOutput : public WaveOutput {
+class MixerWaveOutput : public WaveOutput, private MixerDevice::Client {
 public:
     explicit MixerWaveOutput(MixerDevice& device);
     ~MixerWaveOutput() override;
@@ -38,6 +38,7 @@ private:
         QDateTime modified;
         qint64 size = -1;
     };
+    void deviceClosing() override { freeChunks(); }
     Mix_Chunk* chunkFor(const QString& path);
     void start(Mix_Chunk* chunk, Last kind);
     void freeMemoryChunk();

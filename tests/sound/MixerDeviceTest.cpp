@@ -1,76 +1,13 @@
-// Choosing the General MIDI soundfont, and opening the device only when asked.
+// Opening the device only when asked, trying a failed one again, and keeping it ready.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <SDL.h>
 
 #include "EventWait.h"
-#include "MediaFiles.h"
 #include "MixerDevice.h"
 #include "ScopedEnv.h"
-
-namespace {
-
-class SoundFontTest : public ::testing::Test {
-protected:
-    QString font(const QString& name, int size = 64) {
-        const QString path = dir.path() + QLatin1Char('/') + name;
-        EXPECT_TRUE(MediaFiles::write(path, QByteArray(size, 's')));
-        return path;
-    }
-    QString missing(const QString& name) const { return dir.path() + QLatin1Char('/') + name; }
-    QString canonical(const QString& path) const { return QFileInfo(path).canonicalFilePath(); }
-
-    QTemporaryDir dir;
-};
-
-}  // namespace
-
-TEST_F(SoundFontTest, FirstExistingCandidateWins) {
-    const QString a = font(QStringLiteral("a.sf2"));
-    const QString b = font(QStringLiteral("b.sf3"));
-    EXPECT_EQ(MixerDevice::findSoundFont({a, b}), canonical(a));
-    EXPECT_EQ(MixerDevice::findSoundFont({b, a}), canonical(b));
-}
-
-TEST_F(SoundFontTest, LinkIsFollowedToItsFile) {
-    const QString target = font(QStringLiteral("real.sf2"));
-    const QString link = missing(QStringLiteral("default-GM.sf2"));
-    ASSERT_TRUE(QFile::link(target, link));
-    EXPECT_EQ(MixerDevice::findSoundFont({link}), canonical(target));
-}
-
-// Missing, empty, a folder, a dangling link: each gives way to the next candidate.
-TEST_F(SoundFontTest, UnusableCandidatesAreSkipped) {
-    ASSERT_TRUE(MediaFiles::makeDir(missing(QStringLiteral("folder.sf2"))));
-    const QString dangling = missing(QStringLiteral("dangling.sf2"));
-    ASSERT_TRUE(QFile::link(missing(QStringLiteral("gone.sf2")), dangling));
-    const QStringList unusable = {missing(QStringLiteral("a.sf2")),
-                                  font(QStringLiteral("empty.sf2"), 0),
-                                  missing(QStringLiteral("folder.sf2")), dangling};
-    const QString b = font(QStringLiteral("b.sf2"));
-    for (const QString& path : unusable)
-        EXPECT_EQ(MixerDevice::findSoundFont({path, b}), canonical(b)) << path.toStdString();
-    EXPECT_TRUE(MixerDevice::findSoundFont(unusable).isEmpty());
-    EXPECT_TRUE(MixerDevice::findSoundFont({}).isEmpty());
-    EXPECT_TRUE(MixerDevice::findSoundFont({QString()}).isEmpty());
-}
-
-TEST(SoundFontDefaults, EveryDefaultCandidateIsAnAbsoluteSoundFontPath) {
-    const QStringList candidates = MixerDevice::defaultSoundFonts();
-    ASSERT_FALSE(candidates.isEmpty());
-    for (const QString& path : candidates) {
-        EXPECT_TRUE(path.startsWith(QLatin1Char('/'))) << path.toStdString();
-        EXPECT_TRUE(path.endsWith(QStringLiteral(".sf2")) || path.endsWith(QStringLiteral(".sf3")))
-            << path.toStdString();
-    }
-}
-
-// --- opening ---
 
 TEST(MixerDeviceOpen, OpensOnceAndStaysOpen) {
     MixerDevice device;
@@ -83,7 +20,8 @@ TEST(MixerDeviceOpen, OpensOnceAndStaysOpen) {
 TEST(MixerDeviceOpen, InstalledSoundFontIsHandedToTheSynthesizer) {
     MixerDevice device;
     ASSERT_TRUE(device.ensureOpen());
-    EXPECT_EQ(device.soundFont(), MixerDevice::findSoundFont(MixerDevice::defaultSoundFonts()));
+    EXPECT_EQ(device.musicCache().soundFont(),
+              MusicCache::findSoundFont(MusicCache::defaultSoundFonts()));
 }
 
 // A device that could not be opened (no server yet, no card) is tried again, but not
@@ -97,7 +35,7 @@ TEST(MixerDeviceOpen, AFailedDeviceIsTriedAgainOnlyAfterAPause) {
     EXPECT_TRUE(device.failed());
     env.set("SDL_AUDIODRIVER", QStringLiteral("dummy"));
     EXPECT_FALSE(device.ensureOpen()) << "too soon";
-    EXPECT_TRUE(device.soundFont().isEmpty());
+    EXPECT_TRUE(device.musicCache().soundFont().isEmpty());
     device.setRetryAfter(0);
     EXPECT_TRUE(device.ensureOpen());
 }

@@ -38,6 +38,14 @@ QString errorOf(const std::function<void()>& operation) {
     return QStringLiteral("<no error>");
 }
 
+// Counts the device's closings and openings, as a player sees them.
+struct DeviceWatch : MixerDevice::Client {
+    void deviceClosing() override { ++closings; }
+    void deviceOpened() override { ++openings; }
+    int closings = 0;
+    int openings = 0;
+};
+
 bool runUntil(const std::function<bool()>& done, int timeoutMs = kPatienceMs) {
     return EventWait::until(done, timeoutMs);
 }
@@ -148,15 +156,14 @@ TEST_F(MusicPlayerTest, APlayOutlivesALostDeviceAndSoundsAgainOnceItIsBack) {
     player.setLooping(true);
     openPiece(kShortPiece);
     player.play();
-    int closings = 0, openings = 0;
-    device.addCloseListener(this, [&] { ++closings; });
-    device.addOpenListener(this, [&] { ++openings; });
+    DeviceWatch watch;
+    device.addClient(watch);
     SDL_Event removed{};
     removed.type = SDL_AUDIODEVICEREMOVED;
     removed.adevice.which = 2;
     ASSERT_EQ(SDL_PushEvent(&removed), 1);
 
-    ASSERT_TRUE(runUntil([&] { return closings == 1 && openings == 1; }))
+    ASSERT_TRUE(runUntil([&] { return watch.closings == 1 && watch.openings == 1; }))
         << "the lost device was not opened again";
     EXPECT_TRUE(player.playing());
     EXPECT_FALSE(player.silent());
@@ -167,7 +174,7 @@ TEST_F(MusicPlayerTest, APlayOutlivesALostDeviceAndSoundsAgainOnceItIsBack) {
     EXPECT_TRUE(runUntil([this] { return notes == 1; }));
     settle(100);
     EXPECT_EQ(notes, 1);
-    device.forget(this);
+    device.removeClient(watch);
 }
 
 // A piece stopped before the loss stays quiet when the device is back.
@@ -176,18 +183,18 @@ TEST_F(MusicPlayerTest, AStoppedPieceStaysQuietWhenALostDeviceIsBack) {
     openPiece(kLongPiece);
     player.play();
     player.stop();
-    int openings = 0;
-    device.addOpenListener(this, [&] { ++openings; });
+    DeviceWatch watch;
+    device.addClient(watch);
     ASSERT_TRUE(runUntil([this] { return notes == 1; }));
     SDL_Event removed{};
     removed.type = SDL_AUDIODEVICEREMOVED;
     ASSERT_EQ(SDL_PushEvent(&removed), 1);
-    ASSERT_TRUE(runUntil([&] { return openings == 1; }));
+    ASSERT_TRUE(runUntil([&] { return watch.openings == 1; }));
     EXPECT_FALSE(player.playing());
     EXPECT_EQ(Mix_PlayingMusic(), 0);
     settle(100);
     EXPECT_EQ(notes, 1);
-    device.forget(this);
+    device.removeClient(watch);
 }
 
 // --- a player with no file open ---
