@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include "SettledPicture.h"
+
 namespace {
 // Board buttons 1..9 as on the keypad: 7 8 9 on top.
 const QPoint kButtonPos[9] = {{32, 224},  {112, 224}, {192, 224}, {32, 144}, {112, 144},
@@ -53,17 +55,9 @@ void GameFixture::startGame() {
     window = *main;
     frame = x.windowGeometry(window);
     x.focus(window);
-    // The idle board is the picture once painting has settled: two shots alike.
-    QImage previous;
-    const bool settled = x.waitUntil(
-        [&] {
-            idle = boardShot();
-            const bool same = !idle.isNull() && idle == previous;
-            previous = idle;
-            return same;
-        },
-        10000, 100);
-    ASSERT_TRUE(settled) << "the main window never finished painting";
+    ASSERT_TRUE(waitForSettledPicture(
+        x, [this] { return boardShot(); }, idle))
+        << "the main window never finished painting";
 }
 
 QByteArray GameFixture::config() const {

@@ -18,6 +18,8 @@
 #include <sys/prctl.h>
 #include <unistd.h>
 
+#include "TreeCopy.h"
+
 namespace {
 constexpr QFileDevice::Permissions kPrivate =
     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner;
@@ -43,22 +45,6 @@ void becomeAndDieWithParent(const Account& account) {
         (setgroups(0, nullptr) != 0 || setgid(account.gid) != 0 || setuid(account.uid) != 0))
         _exit(127);
     prctl(PR_SET_PDEATHSIG, SIGKILL);
-}
-
-bool copyTree(const QString& from, const QString& to) {
-    QDir().mkpath(to);
-    QDirIterator it(from, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QString target = to + path.mid(from.size());
-        if (it.fileInfo().isDir()) {
-            QDir().mkpath(target);
-        } else if (!QFile::copy(path, target)) {
-            return false;
-        }
-    }
-    return true;
 }
 
 QString readText(const QString& path) {

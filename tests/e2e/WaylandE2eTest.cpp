@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 
 #include "ConfigRecord.h"
+#include "SettledPicture.h"
 #include "SwaySession.h"
 #include "ToplevelLog.h"
 
@@ -62,17 +63,9 @@ protected:
                                [](const Window& w) { return w.content.size() == QSize(456, 352); });
         ASSERT_TRUE(found) << "no main window";
         main = *found;
-        // The idle board is the picture once painting has settled: two shots alike.
-        QImage previous;
-        const bool settled = sway.waitUntil(
-            [&] {
-                idle = shot();
-                const bool same = !idle.isNull() && idle == previous;
-                previous = idle;
-                return same;
-            },
-            10000, 100);
-        ASSERT_TRUE(settled) << "the main window never finished painting";
+        ASSERT_TRUE(waitForSettledPicture(
+            sway, [this] { return shot(); }, idle))
+            << "the main window never finished painting";
         waitForMainFocused();
     }
 
